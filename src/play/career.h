@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+struct GameState;
+
+// Where finished games go. The file-backed career reports its own messages; the play cycle
+// only calls these in the order a game's end asks for.
+class Career {
+public:
+    virtual ~Career() = default;
+    // Loads the current season into the season snapshot; false once the career is complete.
+    virtual bool openStats(GameState& state) = 0;
+    // Adds the finished game to its season.
+    virtual void saveStats(const GameState& state) = 0;
+    // Checks the finished game against the game records; true when one of them fell.
+    virtual bool checkBestGame(const GameState& state) = 0;
+    // Wipes the stored seasons; the records stay.
+    virtual void clearCareer() = 0;
+};

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "play/throwrules.h"
+
+#include "play/draws.h"
+#include "play/gamestate.h"
+#include "play/mainview.h"
+#include "play/playtype.h"
+#include "play/randomsource.h"
+
+#include <cstdlib>
+
+namespace {
+
+// The chance of completing a throw two steps off grows with the longest run of completions.
+int twoOffThreshold(std::int16_t longestInRow)
+{
+    if (longestInRow <= 1)
+        return 4;
+    if (longestInRow <= 3)
+        return 5;
+    if (longestInRow == 4)
+        return 6;
+    if (longestInRow <= 6)
+        return 7;
+    if (longestInRow <= 8)
+        return 8;
+    return 9;
+}
+
+} // namespace
+
+std::int16_t makeThrow(RandomSource& random)
+{
+    random.reseed();
+    const int r = drawRounded(random, 99) + 1;
+    if (r <= 35)
+        return PlayType::Long;
+    if (r <= 70)
+        return PlayType::Short;
+    if (r <= 91)
+        return PlayType::Medium;
+    return PlayType::Blitz;
+}
+
+std::int16_t checkThrow(RandomSource& random, int meter, std::int16_t longestInRow)
+{
+    const int distance = std::abs(MeterTarget - meter);
+    if (distance <= 1)
+        return ThrowGrade::OnTarget;
+    if (distance == 2) {
+        const int k = drawFloorPlusOne(random, 9);
+        return k <= twoOffThreshold(longestInRow) ? ThrowGrade::OnTarget : ThrowGrade::SlightlyOff;
+    }
+    if (distance <= 4)
+        return ThrowGrade::SlightlyOff;
+    if (distance == 5)
+        return ThrowGrade::Off;
+    return ThrowGrade::FarOff;
+}
+
+void determineSpeeds(RandomSource& random, GameState& state)
+{
+    random.reseed();
+    const int r = drawRounded(random, 9) + 1;
+    // 1 is the slow meter, 10 the fast one; each step of the row differs by one event.
+    const int shift = r == 1 ? 1 : (r == 10 ? -1 : 0);
+    state.ShortSpeed = static_cast<std::int16_t>(11 + shift);
+    state.MediumSpeed = static_cast<std::int16_t>(9 + shift);
+    state.LongSpeed = static_cast<std::int16_t>(7 + shift);
+    state.BlitzSpeed = static_cast<std::int16_t>(6 + shift);
+}
+
+void determineMaxThrows(RandomSource& random, GameState& state)
+{
+    random.reseed();
+    const int r = drawRounded(random, 9) + 1;
+    int base = 26;
+    if (r == 1)
+        base = 20;
+    else if (r == 8)
+        base = 30;
+    else if (r == 9)
+        base = 33;
+    else if (r == 10)
+        base = 36;
+    state.MaxThrows = static_cast<std::int16_t>(base + drawRounded(random, 6));
+}
+
+int speedOf(const GameState& state, std::int16_t playType)
+{
+    switch (playType) {
+    case PlayType::Short:
+        return state.ShortSpeed;
+    case PlayType::Medium:
+        return state.MediumSpeed;
+    case PlayType::Long:
+        return state.LongSpeed;
+    case PlayType::Blitz:
+        return state.BlitzSpeed;
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "stats/currency.h"
+
+#include <cstdint>
+
+struct GameState;
+struct SeasonStats;
+
+struct PasserCounts {
+    std::int64_t attempts = 0;
+    std::int64_t completions = 0;
+    std::int64_t yards = 0;
+    std::int64_t touchdowns = 0;
+    std::int64_t interceptions = 0;
+};
+
+// The passer rating, 0 to 158.33 with at most two decimals: four components each rounded to
+// three decimals and bounded to 0..2.375, their sum / 6 × 100 rounded to two decimals. Every
+// rounding is of the exact value, halves away from zero.
+Currency passerRating(const PasserCounts& counts);
+
+// The game in progress.
+Currency getQBRating(const GameState& state);
+// The current season as last loaded from the career file.
+Currency getCareerQBRating(const GameState& state);
+// Any season record; only Att, Comp, Yds, TD and Int are read.
+Currency getSeasonRating(const SeasonStats& season);

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Sets up a Debian 12 machine for Gridlark, builds it, then plays it or runs the test suite.
+#   tools/setup.sh play   install what is missing, build, start the game
+#   tools/setup.sh test   install what is missing, build, run every test headless through CTest
+set -euo pipefail
+
+mode=${1:-play}
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$top/build"
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
+    fonts-liberation fonts-wine
+    xvfb xauth x11-utils
+    clang libclang-rt-14-dev fiu-utils e2fsprogs
+    desktop-file-utils appstream dpkg-dev file
+)
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        "${missing[@]}" </dev/null
+}
+
+configure_and_build() {
+    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build"
+}
+
+install_missing
+configure_and_build
+
+case "$mode" in
+play)
+    exec "$build/tools/sim/gridlark-sim" --games 1 --csv
+    ;;
+test)
+    export QT_QPA_PLATFORM=offscreen
+    ctest --test-dir "$build" --output-on-failure --timeout 600
+    ;;
+*)
+    echo "usage: tools/setup.sh play|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+// gridlark-sim: plays games through the game's own core with a scripted player.
+#include "gamecsv.h"
+#include "scriptedplayer.h"
+#include "simoptions.h"
+#include "unsavedcareer.h"
+
+#include "play/gamesession.h"
+#include "play/randomsource.h"
+#include "stats/numbertext.h"
+#include "stats/passerrating.h"
+
+#include <QCoreApplication>
+#include <QTime>
+#include <QTextStream>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<MixingRandomSource> makeRandom(const SimOptions& options)
+{
+    if (options.seed)
+        return std::make_unique<MixingRandomSource>(*options.seed);
+    return std::make_unique<MixingRandomSource>(
+        [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; });
+}
+
+struct Totals {
+    int games = 0;
+    PasserCounts counts;
+
+    void add(const GameState& s)
+    {
+        ++games;
+        counts.attempts += s.GameAttempts;
+        counts.completions += s.GameCompletions;
+        counts.yards += s.GameYards;
+        counts.touchdowns += s.GameTDs;
+        counts.interceptions += s.GameINTs;
+    }
+};
+
+void printSummary(const Totals& totals, QTextStream& err)
+{
+    const PasserCounts& c = totals.counts;
+    err << "games " << totals.games << ", " << c.completions << " of " << c.attempts
+        << " attempts, " << c.yards << " yards, " << c.touchdowns << " TD, " << c.interceptions
+        << " INT, rating " << currencyText(passerRating(c), QStringLiteral(".")) << '\n';
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const ParsedOptions parsed = parseSimOptions(app.arguments());
+    if (!parsed.options) {
+        err << "gridlark-sim: " << parsed.error << '\n' << simUsage();
+        return 2;
+    }
+    const SimOptions& options = *parsed.options;
+    const auto random = makeRandom(options);
+    UnsavedCareer career;
+    GameSession session(*random, career, QStringLiteral("."));
+    ScriptedPlayer player(session, *random, options.stopLow, options.stopHigh);
+    Totals totals;
+    if (options.csv)
+        out << gameCsvHeader() << Qt::endl;
+    for (int game = 0; game < options.games; ++game) {
+        session.newGame();
+        if (!session.view().buttonEnabled)
+            break;
+        player.playGame();
+        totals.add(session.state());
+        if (options.csv)
+            out << gameCsvLine(session.state()) << Qt::endl;
+    }
+    printSummary(totals, err);
+    return 0;
+}

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "play/career.h"
+#include "play/gamestate.h"
+
+// A career that keeps nothing: every game is the first of season 1 and breaks no record.
+class UnsavedCareer final : public Career {
+public:
+    bool openStats(GameState& state) override
+    {
+        state.SeasonNumber = 1;
+        return true;
+    }
+    void saveStats(const GameState&) override {}
+    bool checkBestGame(const GameState&) override { return false; }
+    void clearCareer() override {}
+};

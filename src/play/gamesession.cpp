@@ -12,12 +12,9 @@
 #include <utility>
 
 GameSession::GameSession(RandomSource& random, Career& career, QString decimalPoint)
-    : m_random(random), m_career(career), m_decimalPoint(std::move(decimalPoint))
-{
-}
+    : m_random(random), m_career(career), m_decimalPoint(std::move(decimalPoint)) {}
 
-void GameSession::newGame()
-{
+void GameSession::newGame() {
     m_state.clearGame();
     m_view.currentThrow.clear();
     if (!m_career.openStats(m_state))
@@ -29,8 +26,7 @@ void GameSession::newGame()
     m_view.clearEnabled = false;
 }
 
-void GameSession::press()
-{
+void GameSession::press() {
     if (!m_view.buttonEnabled)
         return;
     m_random.reseed();
@@ -41,8 +37,7 @@ void GameSession::press()
         throwBall();
 }
 
-void GameSession::snap()
-{
+void GameSession::snap() {
     m_state.ThrowType = makeThrow(m_random);
     if (m_state.ThrowType == m_state.LastThrowType)
         m_state.ThrowType = makeThrow(m_random);
@@ -53,8 +48,7 @@ void GameSession::snap()
     m_view.buttonCaption = ThrowCaption;
 }
 
-void GameSession::throwBall()
-{
+void GameSession::throwBall() {
     m_view.timerStarted = false;
     const std::int16_t grade = checkThrow(m_random, m_view.meter, m_state.LongestInRow);
     PlayContext play{m_state, m_view, m_random, m_decimalPoint};
@@ -64,8 +58,7 @@ void GameSession::throwBall()
     m_view.buttonCaption = HikeCaption;
 }
 
-void GameSession::closeGame()
-{
+void GameSession::closeGame() {
     m_view.buttonEnabled = false;
     m_view.clearEnabled = true;
     m_career.saveStats(m_state);
@@ -77,8 +70,7 @@ void GameSession::closeGame()
     refresh();
 }
 
-void GameSession::tick()
-{
+void GameSession::tick() {
     if (!PlayType::isSnap(m_state.ThrowType) || !m_view.timerStarted)
         return;
     // The count runs on for the life of the program; it wraps rather than overflows.
@@ -92,16 +84,14 @@ void GameSession::tick()
         m_view.timerStarted = false;
 }
 
-void GameSession::clearCareer()
-{
+void GameSession::clearCareer() {
     if (!m_view.clearEnabled)
         return;
     m_career.clearCareer();
     refresh();
 }
 
-void GameSession::refresh()
-{
+void GameSession::refresh() {
     PlayContext play{m_state, m_view, m_random, m_decimalPoint};
     refreshStats(play);
 }

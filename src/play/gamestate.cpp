@@ -3,8 +3,7 @@
 
 #include "play/playtype.h"
 
-PlayTypeCounters GameState::countersOf(std::int16_t playType)
-{
+PlayTypeCounters GameState::countersOf(std::int16_t playType) {
     switch (playType) {
     case PlayType::Short:
         return {&GameShortAttempts, &GameShortCompletions, &GameShortYards, &GameShortTDs,
@@ -23,13 +22,12 @@ PlayTypeCounters GameState::countersOf(std::int16_t playType)
     }
 }
 
-void GameState::clearGame()
-{
+void GameState::clearGame() {
     GameAttempts = GameCompletions = GameYards = GameTDs = GameINTs = 0;
     LongestInRow = CurrentInRow = 0;
     GameShortAttempts = GameShortCompletions = GameShortYards = GameShortTDs = GameShortINTs = 0;
-    GameMediumAttempts = GameMediumCompletions = GameMediumYards = GameMediumTDs =
-        GameMediumINTs = 0;
+    GameMediumAttempts = GameMediumCompletions = GameMediumYards = GameMediumTDs = GameMediumINTs =
+        0;
     GameLongAttempts = GameLongCompletions = GameLongYards = GameLongTDs = GameLongINTs = 0;
     GameBlitzAttempts = GameBlitzCompletions = GameBlitzYards = GameBlitzTDs = GameBlitzINTs = 0;
     ThrowType = 0;

@@ -71,7 +71,6 @@ struct GameState {
 };
 
 // Adds 1 to a 16-bit game counter; the rules keep every game counter far below its limit.
-inline void increment(std::int16_t& counter)
-{
+inline void increment(std::int16_t& counter) {
     counter = static_cast<std::int16_t>(counter + 1);
 }

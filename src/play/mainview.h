@@ -15,9 +15,9 @@ inline const QString ThrowCaption = QStringLiteral("Throw");
 // What the main window shows, kept by the core so that a whole play can be checked without a
 // widget; the window only copies it onto its controls.
 struct MainView {
-    QString currentThrow;                                  // lblCurrentThrow
-    QString currentStats;                                  // lblCurrentStats
-    QString careerStats;                                   // lblCareerStats
+    QString currentThrow;                                        // lblCurrentThrow
+    QString currentStats;                                        // lblCurrentStats
+    QString careerStats;                                         // lblCareerStats
     QString seasonFrameCaption = QStringLiteral("Season Stats"); // frmSeasonStats
     Picture picture = Picture::Receiver;
     QString buttonCaption = HikeCaption;

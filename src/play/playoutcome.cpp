@@ -13,15 +13,13 @@
 
 namespace {
 
-void countAttempt(GameState& state, const PlayTypeCounters& block)
-{
+void countAttempt(GameState& state, const PlayTypeCounters& block) {
     if (block.attempts)
         increment(*block.attempts);
     increment(state.GameAttempts);
 }
 
-void complete(PlayContext& play, const PlayTypeCounters& block, std::int16_t playType)
-{
+void complete(PlayContext& play, const PlayTypeCounters& block, std::int16_t playType) {
     if (PlayType::isSnap(playType)) {
         countAttempt(play.state, block);
         increment(play.state.GameCompletions);
@@ -32,8 +30,7 @@ void complete(PlayContext& play, const PlayTypeCounters& block, std::int16_t pla
 }
 
 void riskInterception(PlayContext& play, const PlayTypeCounters& block, std::int16_t grade,
-                      const QString& name)
-{
+                      const QString& name) {
     const int r = drawRounded(play.random, 9) + 1;
     const int limit = grade == ThrowGrade::Off ? 2 : 3;
     if (r <= limit) {
@@ -49,8 +46,7 @@ void riskInterception(PlayContext& play, const PlayTypeCounters& block, std::int
 
 } // namespace
 
-void figureResults(PlayContext& play, std::int16_t grade, std::int16_t playType)
-{
+void figureResults(PlayContext& play, std::int16_t grade, std::int16_t playType) {
     play.random.reseed();
     const QString name = PlayType::name(playType);
     const PlayTypeCounters block = play.state.countersOf(playType);

@@ -13,14 +13,12 @@ inline constexpr std::int16_t Medium = 2;
 inline constexpr std::int16_t Long = 3;
 inline constexpr std::int16_t Blitz = 4;
 
-inline bool isSnap(std::int16_t playType)
-{
+inline bool isSnap(std::int16_t playType) {
     return playType >= Short && playType <= Blitz;
 }
 
 // The text shown for a snap and used to open its outcome message; empty for no snap.
-inline QString name(std::int16_t playType)
-{
+inline QString name(std::int16_t playType) {
     switch (playType) {
     case Short:
         return QStringLiteral("Short Pass");

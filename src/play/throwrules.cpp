@@ -12,8 +12,7 @@
 namespace {
 
 // The chance of completing a throw two steps off grows with the longest run of completions.
-int twoOffThreshold(std::int16_t longestInRow)
-{
+int twoOffThreshold(std::int16_t longestInRow) {
     if (longestInRow <= 1)
         return 4;
     if (longestInRow <= 3)
@@ -29,8 +28,7 @@ int twoOffThreshold(std::int16_t longestInRow)
 
 } // namespace
 
-std::int16_t makeThrow(RandomSource& random)
-{
+std::int16_t makeThrow(RandomSource& random) {
     random.reseed();
     const int r = drawRounded(random, 99) + 1;
     if (r <= 35)
@@ -42,8 +40,7 @@ std::int16_t makeThrow(RandomSource& random)
     return PlayType::Blitz;
 }
 
-std::int16_t checkThrow(RandomSource& random, int meter, std::int16_t longestInRow)
-{
+std::int16_t checkThrow(RandomSource& random, int meter, std::int16_t longestInRow) {
     const int distance = std::abs(MeterTarget - meter);
     if (distance <= 1)
         return ThrowGrade::OnTarget;
@@ -58,8 +55,7 @@ std::int16_t checkThrow(RandomSource& random, int meter, std::int16_t longestInR
     return ThrowGrade::FarOff;
 }
 
-void determineSpeeds(RandomSource& random, GameState& state)
-{
+void determineSpeeds(RandomSource& random, GameState& state) {
     random.reseed();
     const int r = drawRounded(random, 9) + 1;
     // 1 is the slow meter, 10 the fast one; each step of the row differs by one event.
@@ -70,8 +66,7 @@ void determineSpeeds(RandomSource& random, GameState& state)
     state.BlitzSpeed = static_cast<std::int16_t>(6 + shift);
 }
 
-void determineMaxThrows(RandomSource& random, GameState& state)
-{
+void determineMaxThrows(RandomSource& random, GameState& state) {
     random.reseed();
     const int r = drawRounded(random, 9) + 1;
     int base = 26;
@@ -86,8 +81,7 @@ void determineMaxThrows(RandomSource& random, GameState& state)
     state.MaxThrows = static_cast<std::int16_t>(base + drawRounded(random, 6));
 }
 
-int speedOf(const GameState& state, std::int16_t playType)
-{
+int speedOf(const GameState& state, std::int16_t playType) {
     switch (playType) {
     case PlayType::Short:
         return state.ShortSpeed;

@@ -10,8 +10,7 @@ struct Currency {
     static constexpr Currency fromTenths(std::int64_t tenths) { return {tenths * 1000}; }
     static constexpr Currency fromHundredths(std::int64_t hundredths) { return {hundredths * 100}; }
     friend constexpr bool operator==(Currency a, Currency b) = default;
-    friend constexpr bool operator<(Currency a, Currency b)
-    {
+    friend constexpr bool operator<(Currency a, Currency b) {
         return a.tenThousandths < b.tenThousandths;
     }
 };

@@ -10,8 +10,7 @@ struct Pattern {
     bool forcedDigits = false;
 };
 
-Pattern parsePattern(QStringView pattern)
-{
+Pattern parsePattern(QStringView pattern) {
     const qsizetype dot = pattern.indexOf(u'.');
     if (dot < 0)
         return {};
@@ -19,33 +18,28 @@ Pattern parsePattern(QStringView pattern)
     return {static_cast<int>(decimals.size()), decimals.startsWith(u'0')};
 }
 
-QString fractionDigits(std::uint64_t fraction, int places)
-{
+QString fractionDigits(std::uint64_t fraction, int places) {
     return QString::number(fraction).rightJustified(places, u'0');
 }
 
-QString trimTrailingZeros(QString digits)
-{
+QString trimTrailingZeros(QString digits) {
     while (digits.endsWith(u'0'))
         digits.chop(1);
     return digits;
 }
 
-std::uint64_t magnitudeOf(std::int64_t value)
-{
+std::uint64_t magnitudeOf(std::int64_t value) {
     return value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
 }
 
 } // namespace
 
-QString wholeText(std::int64_t value)
-{
+QString wholeText(std::int64_t value) {
     return QString::number(value);
 }
 
 QString patternText(std::int64_t numerator, std::int64_t denominator, QStringView pattern,
-                    const QString& point)
-{
+                    const QString& point) {
     const Pattern parsed = parsePattern(pattern);
     const std::int64_t scaled = roundQuotientToPlaces(numerator, denominator, parsed.places);
     const std::uint64_t magnitude = magnitudeOf(scaled);
@@ -60,13 +54,11 @@ QString patternText(std::int64_t numerator, std::int64_t denominator, QStringVie
     return text + point + digits;
 }
 
-QString patternText(Currency value, QStringView pattern, const QString& point)
-{
+QString patternText(Currency value, QStringView pattern, const QString& point) {
     return patternText(value.tenThousandths, 10000, pattern, point);
 }
 
-QString currencyText(Currency value, const QString& point)
-{
+QString currencyText(Currency value, const QString& point) {
     const std::uint64_t magnitude = magnitudeOf(value.tenThousandths);
     QString text = value.tenThousandths < 0 ? QStringLiteral("-") : QString();
     text += QString::number(magnitude / 10000);

@@ -12,20 +12,17 @@ namespace {
 // Components are held in thousandths.
 constexpr std::int64_t componentBound = 2375;
 
-std::int64_t bounded(std::int64_t component)
-{
+std::int64_t bounded(std::int64_t component) {
     return std::clamp<std::int64_t>(component, 0, componentBound);
 }
 
-std::int64_t thousandths(std::int64_t numerator, std::int64_t denominator)
-{
+std::int64_t thousandths(std::int64_t numerator, std::int64_t denominator) {
     return roundQuotientToPlaces(numerator, denominator, 3);
 }
 
 } // namespace
 
-Currency passerRating(const PasserCounts& c)
-{
+Currency passerRating(const PasserCounts& c) {
     const std::int64_t a = c.attempts;
     if (a <= 0)
         return {};
@@ -48,18 +45,15 @@ Currency passerRating(const PasserCounts& c)
     return Currency::fromHundredths(roundQuotientToPlaces(sum, 60, 2));
 }
 
-Currency getQBRating(const GameState& s)
-{
+Currency getQBRating(const GameState& s) {
     return passerRating({s.GameAttempts, s.GameCompletions, s.GameYards, s.GameTDs, s.GameINTs});
 }
 
-Currency getCareerQBRating(const GameState& s)
-{
+Currency getCareerQBRating(const GameState& s) {
     return passerRating(
         {s.SeasonAttempts, s.SeasonCompletions, s.SeasonYards, s.SeasonTDs, s.SeasonINTs});
 }
 
-Currency getSeasonRating(const SeasonStats& season)
-{
+Currency getSeasonRating(const SeasonStats& season) {
     return passerRating({season.Att, season.Comp, season.Yds, season.TD, season.Int});
 }

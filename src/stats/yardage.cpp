@@ -29,15 +29,13 @@ constexpr std::array<std::array<YardageRow, 3>, 4> yardageTable{{
     {{{10, 50, 4}, {10, 20, 3}, {10, 15, 2}}},
 }};
 
-void add(std::int16_t& counter, int amount)
-{
+void add(std::int16_t& counter, int amount) {
     counter = static_cast<std::int16_t>(counter + amount);
 }
 
 } // namespace
 
-void figureYards(PlayContext& play, std::int16_t playType)
-{
+void figureYards(PlayContext& play, std::int16_t playType) {
     play.random.reseed();
     const int distance = std::abs(MeterTarget - play.view.meter);
     int yards = 0;
@@ -57,9 +55,9 @@ void figureYards(PlayContext& play, std::int16_t playType)
         add(play.state.GameYards, yards);
         add(*block.yards, yards);
     }
-    play.view.currentThrow = PlayType::name(playType) + u' ' + wholeText(yards) +
-                             (touchdown ? QStringLiteral(" yards TOUCHDOWN!")
-                                        : QStringLiteral(" yard gain"));
+    play.view.currentThrow =
+        PlayType::name(playType) + u' ' + wholeText(yards) +
+        (touchdown ? QStringLiteral(" yards TOUCHDOWN!") : QStringLiteral(" yard gain"));
     if (touchdown)
         play.view.picture = Picture::Referee;
 }

@@ -16,8 +16,7 @@ public:
 
     void push(double u) { m_values.push_back(u); }
     void reseed() override { ++m_reseeds; }
-    double uniform() override
-    {
+    double uniform() override {
         if (m_values.empty())
             qFatal("scripted random source ran out of values");
         const double u = m_values.front();

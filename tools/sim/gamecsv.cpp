@@ -7,8 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-QString gameCsvHeader()
-{
+QString gameCsvHeader() {
     return QStringLiteral(
         "MaxThrows,ShortSpeed,MediumSpeed,LongSpeed,BlitzSpeed,GameAttempts,GameCompletions,"
         "GameYards,GameTDs,GameINTs,LongestInRow,"
@@ -18,17 +17,39 @@ QString gameCsvHeader()
         "GameBlitzAttempts,GameBlitzCompletions,GameBlitzYards,GameBlitzTDs,GameBlitzINTs");
 }
 
-QString gameCsvLine(const GameState& s)
-{
+QString gameCsvLine(const GameState& s) {
     QStringList cells;
-    for (const std::int16_t value :
-         {s.MaxThrows, s.ShortSpeed, s.MediumSpeed, s.LongSpeed, s.BlitzSpeed, s.GameAttempts,
-          s.GameCompletions, s.GameYards, s.GameTDs, s.GameINTs, s.LongestInRow,
-          s.GameShortAttempts, s.GameShortCompletions, s.GameShortYards, s.GameShortTDs,
-          s.GameShortINTs, s.GameMediumAttempts, s.GameMediumCompletions, s.GameMediumYards,
-          s.GameMediumTDs, s.GameMediumINTs, s.GameLongAttempts, s.GameLongCompletions,
-          s.GameLongYards, s.GameLongTDs, s.GameLongINTs, s.GameBlitzAttempts,
-          s.GameBlitzCompletions, s.GameBlitzYards, s.GameBlitzTDs, s.GameBlitzINTs})
+    for (const std::int16_t value : {s.MaxThrows,
+                                     s.ShortSpeed,
+                                     s.MediumSpeed,
+                                     s.LongSpeed,
+                                     s.BlitzSpeed,
+                                     s.GameAttempts,
+                                     s.GameCompletions,
+                                     s.GameYards,
+                                     s.GameTDs,
+                                     s.GameINTs,
+                                     s.LongestInRow,
+                                     s.GameShortAttempts,
+                                     s.GameShortCompletions,
+                                     s.GameShortYards,
+                                     s.GameShortTDs,
+                                     s.GameShortINTs,
+                                     s.GameMediumAttempts,
+                                     s.GameMediumCompletions,
+                                     s.GameMediumYards,
+                                     s.GameMediumTDs,
+                                     s.GameMediumINTs,
+                                     s.GameLongAttempts,
+                                     s.GameLongCompletions,
+                                     s.GameLongYards,
+                                     s.GameLongTDs,
+                                     s.GameLongINTs,
+                                     s.GameBlitzAttempts,
+                                     s.GameBlitzCompletions,
+                                     s.GameBlitzYards,
+                                     s.GameBlitzTDs,
+                                     s.GameBlitzINTs})
         cells << QString::number(value);
     return cells.join(u',');
 }

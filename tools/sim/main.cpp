@@ -11,14 +11,13 @@
 #include "stats/passerrating.h"
 
 #include <QCoreApplication>
-#include <QTime>
 #include <QTextStream>
+#include <QTime>
 #include <memory>
 
 namespace {
 
-std::unique_ptr<MixingRandomSource> makeRandom(const SimOptions& options)
-{
+std::unique_ptr<MixingRandomSource> makeRandom(const SimOptions& options) {
     if (options.seed)
         return std::make_unique<MixingRandomSource>(*options.seed);
     return std::make_unique<MixingRandomSource>(
@@ -29,8 +28,7 @@ struct Totals {
     int games = 0;
     PasserCounts counts;
 
-    void add(const GameState& s)
-    {
+    void add(const GameState& s) {
         ++games;
         counts.attempts += s.GameAttempts;
         counts.completions += s.GameCompletions;
@@ -40,8 +38,7 @@ struct Totals {
     }
 };
 
-void printSummary(const Totals& totals, QTextStream& err)
-{
+void printSummary(const Totals& totals, QTextStream& err) {
     const PasserCounts& c = totals.counts;
     err << "games " << totals.games << ", " << c.completions << " of " << c.attempts
         << " attempts, " << c.yards << " yards, " << c.touchdowns << " TD, " << c.interceptions
@@ -50,8 +47,7 @@ void printSummary(const Totals& totals, QTextStream& err)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

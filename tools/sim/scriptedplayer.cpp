@@ -6,19 +6,15 @@
 
 ScriptedPlayer::ScriptedPlayer(GameSession& session, RandomSource& random, int stopLow,
                                int stopHigh)
-    : m_session(session), m_random(random), m_stopLow(stopLow), m_stopHigh(stopHigh)
-{
-}
+    : m_session(session), m_random(random), m_stopLow(stopLow), m_stopHigh(stopHigh) {}
 
-int ScriptedPlayer::drawStop()
-{
+int ScriptedPlayer::drawStop() {
     if (m_stopLow == m_stopHigh)
         return m_stopLow;
     return m_stopLow - 1 + drawFloorPlusOne(m_random, m_stopHigh - m_stopLow + 1);
 }
 
-void ScriptedPlayer::playGame()
-{
+void ScriptedPlayer::playGame() {
     while (m_session.view().buttonEnabled) {
         m_session.press();
         const int stop = drawStop();

@@ -5,8 +5,7 @@
 
 namespace {
 
-bool parseStop(const QString& text, SimOptions& options)
-{
+bool parseStop(const QString& text, SimOptions& options) {
     const QStringList parts = text.split(u':');
     if (parts.size() > 2)
         return false;
@@ -25,8 +24,7 @@ bool parseStop(const QString& text, SimOptions& options)
 
 } // namespace
 
-QString simUsage()
-{
+QString simUsage() {
     return QStringLiteral(
         "usage: gridlark-sim [--games N] [--seed S] [--stop V | --stop LO:HI] [--csv]\n"
         "  --games N     games to play (default 1)\n"
@@ -36,8 +34,7 @@ QString simUsage()
         "  --csv         write one line per finished game to standard output\n");
 }
 
-ParsedOptions parseSimOptions(const QStringList& arguments)
-{
+ParsedOptions parseSimOptions(const QStringList& arguments) {
     SimOptions options;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);

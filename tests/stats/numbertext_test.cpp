@@ -19,8 +19,7 @@ private slots:
     void decimalSeparatorComesFromTheCaller();
 };
 
-void NumberTextTest::roundingIsOfTheExactValueHalvesAwayFromZero_data()
-{
+void NumberTextTest::roundingIsOfTheExactValueHalvesAwayFromZero_data() {
     QTest::addColumn<qint64>("numerator");
     QTest::addColumn<qint64>("denominator");
     QTest::addColumn<qint64>("rounded");
@@ -32,41 +31,55 @@ void NumberTextTest::roundingIsOfTheExactValueHalvesAwayFromZero_data()
     QTest::newRow("zero") << qint64(0) << qint64(7) << qint64(0);
 }
 
-void NumberTextTest::roundingIsOfTheExactValueHalvesAwayFromZero()
-{
+void NumberTextTest::roundingIsOfTheExactValueHalvesAwayFromZero() {
     QFETCH(qint64, numerator);
     QFETCH(qint64, denominator);
     QFETCH(qint64, rounded);
     QCOMPARE(roundQuotient(numerator, denominator), rounded);
 }
 
-void NumberTextTest::patternsWriteTheirPlaces_data()
-{
+void NumberTextTest::patternsWriteTheirPlaces_data() {
     QTest::addColumn<qint64>("numerator");
     QTest::addColumn<qint64>("denominator");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
-    QTest::newRow(".0 of a half") << qint64(1) << qint64(2) << "###.0" << ".5";
-    QTest::newRow(".0 of 100") << qint64(100) << qint64(1) << "###.0" << "100.0";
-    QTest::newRow(".0 of 62.5") << qint64(125) << qint64(2) << "###.0" << "62.5";
-    QTest::newRow(".0 of 7.25 rounds up") << qint64(29) << qint64(4) << "###.0" << "7.3";
-    QTest::newRow(".0 of 123.45") << qint64(12345) << qint64(100) << "###.0" << "123.5";
-    QTest::newRow(".0 of 250/32") << qint64(250) << qint64(32) << "###.0" << "7.8";
-    QTest::newRow(".0 of 1/150 %") << qint64(100) << qint64(150) << "###.0" << ".7";
-    QTest::newRow(".# of 100 keeps the point") << qint64(100) << qint64(1) << "###.#" << "100.";
-    QTest::newRow(".# of 62.5") << qint64(125) << qint64(2) << "###.#" << "62.5";
-    QTest::newRow(".## of 45.145") << qint64(45145) << qint64(1000) << "###.##" << "45.15";
-    QTest::newRow(".## of 1.10") << qint64(110) << qint64(100) << "###.##" << "1.1";
-    QTest::newRow(".### of 1/6") << qint64(1) << qint64(6) << "###.###" << ".167";
-    QTest::newRow(".### of 2.0005") << qint64(20005) << qint64(10000) << "###.###" << "2.001";
-    QTest::newRow(".00 of 0") << qint64(0) << qint64(1) << "###.00" << ".00";
-    QTest::newRow(".00 of 0.58") << qint64(58) << qint64(100) << "###.00" << ".58";
-    QTest::newRow(".00 of 158.33") << qint64(15833) << qint64(100) << "###.00" << "158.33";
-    QTest::newRow(".00 of 60") << qint64(60) << qint64(1) << "###.00" << "60.00";
+    QTest::newRow(".0 of a half") << qint64(1) << qint64(2) << "###.0"
+                                  << ".5";
+    QTest::newRow(".0 of 100") << qint64(100) << qint64(1) << "###.0"
+                               << "100.0";
+    QTest::newRow(".0 of 62.5") << qint64(125) << qint64(2) << "###.0"
+                                << "62.5";
+    QTest::newRow(".0 of 7.25 rounds up") << qint64(29) << qint64(4) << "###.0"
+                                          << "7.3";
+    QTest::newRow(".0 of 123.45") << qint64(12345) << qint64(100) << "###.0"
+                                  << "123.5";
+    QTest::newRow(".0 of 250/32") << qint64(250) << qint64(32) << "###.0"
+                                  << "7.8";
+    QTest::newRow(".0 of 1/150 %") << qint64(100) << qint64(150) << "###.0"
+                                   << ".7";
+    QTest::newRow(".# of 100 keeps the point") << qint64(100) << qint64(1) << "###.#"
+                                               << "100.";
+    QTest::newRow(".# of 62.5") << qint64(125) << qint64(2) << "###.#"
+                                << "62.5";
+    QTest::newRow(".## of 45.145") << qint64(45145) << qint64(1000) << "###.##"
+                                   << "45.15";
+    QTest::newRow(".## of 1.10") << qint64(110) << qint64(100) << "###.##"
+                                 << "1.1";
+    QTest::newRow(".### of 1/6") << qint64(1) << qint64(6) << "###.###"
+                                 << ".167";
+    QTest::newRow(".### of 2.0005") << qint64(20005) << qint64(10000) << "###.###"
+                                    << "2.001";
+    QTest::newRow(".00 of 0") << qint64(0) << qint64(1) << "###.00"
+                              << ".00";
+    QTest::newRow(".00 of 0.58") << qint64(58) << qint64(100) << "###.00"
+                                 << ".58";
+    QTest::newRow(".00 of 158.33") << qint64(15833) << qint64(100) << "###.00"
+                                   << "158.33";
+    QTest::newRow(".00 of 60") << qint64(60) << qint64(1) << "###.00"
+                               << "60.00";
 }
 
-void NumberTextTest::patternsWriteTheirPlaces()
-{
+void NumberTextTest::patternsWriteTheirPlaces() {
     QFETCH(qint64, numerator);
     QFETCH(qint64, denominator);
     QFETCH(QString, pattern);
@@ -74,8 +87,7 @@ void NumberTextTest::patternsWriteTheirPlaces()
     QCOMPARE(patternText(numerator, denominator, pattern, QStringLiteral(".")), text);
 }
 
-void NumberTextTest::currencyTextIsShortest_data()
-{
+void NumberTextTest::currencyTextIsShortest_data() {
     QTest::addColumn<qint64>("tenThousandths");
     QTest::addColumn<QString>("text");
     QTest::newRow("62.5") << qint64(625000) << "62.5";
@@ -87,15 +99,13 @@ void NumberTextTest::currencyTextIsShortest_data()
     QTest::newRow("negative") << qint64(-5000) << "-0.5";
 }
 
-void NumberTextTest::currencyTextIsShortest()
-{
+void NumberTextTest::currencyTextIsShortest() {
     QFETCH(qint64, tenThousandths);
     QFETCH(QString, text);
     QCOMPARE(currencyText(Currency{tenThousandths}, QStringLiteral(".")), text);
 }
 
-void NumberTextTest::percentageRoundsTrueHalvesUp_data()
-{
+void NumberTextTest::percentageRoundsTrueHalvesUp_data() {
     QTest::addColumn<int>("completions");
     QTest::addColumn<int>("attempts");
     QTest::addColumn<QString>("text");
@@ -108,16 +118,14 @@ void NumberTextTest::percentageRoundsTrueHalvesUp_data()
     QTest::newRow("no completion") << 0 << 5 << "0";
 }
 
-void NumberTextTest::percentageRoundsTrueHalvesUp()
-{
+void NumberTextTest::percentageRoundsTrueHalvesUp() {
     QFETCH(int, completions);
     QFETCH(int, attempts);
     QFETCH(QString, text);
     QCOMPARE(currencyText(completionPercentage(completions, attempts), QStringLiteral(".")), text);
 }
 
-void NumberTextTest::decimalSeparatorComesFromTheCaller()
-{
+void NumberTextTest::decimalSeparatorComesFromTheCaller() {
     const QString comma = QStringLiteral(",");
     QCOMPARE(patternText(125, 2, u"###.0", comma), QStringLiteral("62,5"));
     QCOMPARE(currencyText(Currency{3000}, comma), QStringLiteral("0,3"));

@@ -13,8 +13,7 @@ private slots:
     void theThreeOperationsShareOneArithmetic();
 };
 
-void PasserRatingTest::ratesTheWorkedExamples_data()
-{
+void PasserRatingTest::ratesTheWorkedExamples_data() {
     QTest::addColumn<int>("att");
     QTest::addColumn<int>("comp");
     QTest::addColumn<int>("yds");
@@ -29,8 +28,7 @@ void PasserRatingTest::ratesTheWorkedExamples_data()
     QTest::newRow("89.58") << 30 << 18 << 210 << 2 << 1 << qint64(8958);
     QTest::newRow("39.58, two components exactly 0") << 10 << 3 << 30 << 0 << 0 << qint64(3958);
     QTest::newRow("45.15, components rounded first") << 3 << 1 << 11 << 0 << 0 << qint64(4515);
-    QTest::newRow("interception rate 9.5% drives it to 0") << 200 << 0 << 0 << 0 << 19
-                                                         << qint64(0);
+    QTest::newRow("interception rate 9.5% drives it to 0") << 200 << 0 << 0 << 0 << 19 << qint64(0);
     QTest::newRow("negative yards bounded at 0") << 10 << 10 << -50 << 0 << 0 << qint64(7917);
     QTest::newRow("touchdown component capped") << 4 << 4 << 80 << 4 << 0 << qint64(15833);
     // 1.625 + 1.203 (from 1.203125) + 1.25 + 1.594 (2.375 - 0.781) = 5.672
@@ -38,8 +36,7 @@ void PasserRatingTest::ratesTheWorkedExamples_data()
         << 32 << 20 << 250 << 2 << 1 << qint64(9453);
 }
 
-void PasserRatingTest::ratesTheWorkedExamples()
-{
+void PasserRatingTest::ratesTheWorkedExamples() {
     QFETCH(int, att);
     QFETCH(int, comp);
     QFETCH(int, yds);
@@ -49,8 +46,7 @@ void PasserRatingTest::ratesTheWorkedExamples()
     QCOMPARE(passerRating({att, comp, yds, td, ints}).tenThousandths, hundredths * 100);
 }
 
-void PasserRatingTest::theThreeOperationsShareOneArithmetic()
-{
+void PasserRatingTest::theThreeOperationsShareOneArithmetic() {
     GameState state;
     state.GameAttempts = 30;
     state.GameCompletions = 18;

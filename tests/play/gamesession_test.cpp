@@ -1,0 +1,275 @@
+// SPDX-License-Identifier: MIT
+#include "support/scriptedrandom.h"
+
+#include "play/career.h"
+#include "play/gamesession.h"
+#include "play/playtype.h"
+
+#include <QStringList>
+#include <QTest>
+
+namespace {
+
+// Remembers the calls of a game's end in order; the season is always season 2 with 3 games.
+class FakeCareer final : public Career {
+public:
+    bool openStats(GameState& state) override {
+        calls << QStringLiteral("open");
+        state.SeasonNumber = 2;
+        state.SeasonGames = 3 + saved;
+        return open;
+    }
+    void saveStats(const GameState& state) override {
+        calls << QStringLiteral("save");
+        savedAttempts = state.GameAttempts;
+        ++saved;
+    }
+    bool checkBestGame(const GameState&) override {
+        calls << QStringLiteral("best");
+        return recordFalls;
+    }
+    void clearCareer() override { calls << QStringLiteral("clear"); }
+
+    QStringList calls;
+    bool open = true;
+    bool recordFalls = false;
+    int saved = 0;
+    int savedAttempts = 0;
+};
+
+// u values for the draws of a new game: speeds row r=5 (11, 9, 7, 6), then MaxThrows.
+void scriptNewGame(ScriptedRandomSource& random, int maxThrowsOffset) {
+    random.push(4.0 / 9);               // MaxThrows row r=5: base 26
+    random.push(maxThrowsOffset / 6.0); // + offset
+    random.push(4.0 / 9);               // speeds row r=5
+}
+
+double playTypeDraw(std::int16_t playType) {
+    switch (playType) {
+    case PlayType::Long:
+        return 0.0;
+    case PlayType::Short:
+        return 50.0 / 99;
+    case PlayType::Medium:
+        return 80.0 / 99;
+    default:
+        return 0.99999;
+    }
+}
+
+struct Session {
+    ScriptedRandomSource random;
+    FakeCareer career;
+    GameSession game{random, career, QStringLiteral(".")};
+
+    void snap(std::int16_t playType) {
+        random.push(playTypeDraw(playType));
+        game.press();
+    }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i)
+            game.tick();
+    }
+};
+
+} // namespace
+
+class GameSessionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsDisabledWithHikeAndNewGameEnablesIt();
+    void aSnapShowsThePlayTypeAndStartsTheMeter();
+    void aRepeatedPlayTypeIsDrawnOnceMore();
+    void theMeterRisesOncePerSpeedsWorthOfEventsAndStopsFull();
+    void tickCountRunsOnFromSnapToSnap();
+    void aFullMeterThrowIsFarOff();
+    void theLastAttemptClosesTheGameInOrder();
+    void aBrokenRecordShowsTheTrophy();
+    void newGameDuringASnapLeavesAThrowWithoutPlayType();
+    void aCompleteCareerStartsNoGame();
+    void clearingWorksOnlyBetweenGames();
+};
+
+void GameSessionTest::startsDisabledWithHikeAndNewGameEnablesIt() {
+    Session s;
+    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Hike"));
+    QVERIFY(!s.game.view().buttonEnabled);
+    QVERIFY(s.game.view().clearEnabled);
+    QCOMPARE(s.game.view().meter, 0);
+    QVERIFY(s.game.view().currentThrow.isEmpty());
+    s.game.press();
+    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Hike"));
+    scriptNewGame(s.random, 3);
+    s.game.newGame();
+    QVERIFY(s.game.view().buttonEnabled);
+    QVERIFY(!s.game.view().clearEnabled);
+    QCOMPARE(int(s.game.state().MaxThrows), 29);
+    QCOMPARE(int(s.game.state().ShortSpeed), 11);
+    QCOMPARE(s.game.view().currentStats, QStringLiteral("0-0 0% 0 YDS 0 TD 0 INT .00"));
+    QCOMPARE(s.game.view().careerStats, QStringLiteral("G 3 0-0 0% 0 YDS 0 TD 0 INT .00"));
+    QCOMPARE(s.game.view().seasonFrameCaption, QStringLiteral("Season 2 Stats"));
+}
+
+void GameSessionTest::aSnapShowsThePlayTypeAndStartsTheMeter() {
+    Session s;
+    scriptNewGame(s.random, 0);
+    s.game.newGame();
+    s.snap(PlayType::Medium);
+    QCOMPARE(s.game.view().currentThrow, QStringLiteral("Medium Pass"));
+    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Throw"));
+    QVERIFY(s.game.view().timerStarted);
+    QCOMPARE(s.game.view().picture, Picture::Receiver);
+    QCOMPARE(s.random.reseeds(), 2 + 2); // the new game's two draws, the press, the play type
+}
+
+void GameSessionTest::aRepeatedPlayTypeIsDrawnOnceMore() {
+    Session s;
+    scriptNewGame(s.random, 0);
+    s.game.newGame();
+    s.snap(PlayType::Long);
+    s.random.push(0.0); // Long pass, would be graded and gain yards
+    s.random.push(0.0);
+    s.ticks(40 * 7);
+    s.game.press();
+    // Long again is redrawn; the second draw stands even when it repeats.
+    s.random.push(playTypeDraw(PlayType::Long));
+    s.random.push(playTypeDraw(PlayType::Short));
+    s.game.press();
+    QCOMPARE(int(s.game.state().ThrowType), int(PlayType::Short));
+    s.ticks(40 * 11);
+    QCOMPARE(s.game.view().meter, 40);
+    s.random.push(0.0); // short gain
+    s.random.push(0.9); // no touchdown
+    s.game.press();
+    s.random.push(playTypeDraw(PlayType::Short));
+    s.random.push(playTypeDraw(PlayType::Short));
+    s.game.press();
+    QCOMPARE(int(s.game.state().ThrowType), int(PlayType::Short));
+    QVERIFY(s.random.empty());
+}
+
+void GameSessionTest::theMeterRisesOncePerSpeedsWorthOfEventsAndStopsFull() {
+    Session s;
+    scriptNewGame(s.random, 0);
+    s.game.newGame();
+    s.snap(PlayType::Short); // speed 11, TickCount starts at 0
+    s.ticks(10);
+    QCOMPARE(s.game.view().meter, 0);
+    s.ticks(1);
+    QCOMPARE(s.game.view().meter, 1);
+    s.ticks(11 * 39);
+    QCOMPARE(s.game.view().meter, 40);
+    s.ticks(11 * 10);
+    QCOMPARE(s.game.view().meter, 50);
+    QVERIFY(!s.game.view().timerStarted);
+    s.ticks(100);
+    QCOMPARE(s.game.view().meter, 50);
+    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Throw"));
+}
+
+void GameSessionTest::tickCountRunsOnFromSnapToSnap() {
+    Session s;
+    scriptNewGame(s.random, 0);
+    s.game.newGame();
+    s.snap(PlayType::Blitz); // speed 6
+    s.ticks(4);
+    s.random.push(0.9); // grade 4 at meter 0: no interception (r = 9)
+    s.game.press();
+    s.snap(PlayType::Short); // speed 11; TickCount is 4, so the first step comes after 7
+    s.ticks(6);
+    QCOMPARE(s.game.view().meter, 0);
+    s.ticks(1);
+    QCOMPARE(s.game.view().meter, 1);
+    QCOMPARE(s.game.state().TickCount, 11);
+}
+
+void GameSessionTest::aFullMeterThrowIsFarOff() {
+    Session s;
+    scriptNewGame(s.random, 0);
+    s.game.newGame();
+    s.snap(PlayType::Long);
+    s.ticks(7 * 50);
+    s.random.push(2.0 / 9); // r = 3: intercepted on a far-off throw
+    s.game.press();
+    QCOMPARE(s.game.view().currentThrow, QStringLiteral("Long Pass INTERCEPTED!"));
+    QCOMPARE(s.game.view().picture, Picture::Interception);
+    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Hike"));
+}
+
+void GameSessionTest::theLastAttemptClosesTheGameInOrder() {
+    Session s;
+    scriptNewGame(s.random, 0);
+    s.game.newGame(); // 26 attempts
+    s.career.calls.clear();
+    for (int attempt = 0; attempt < 26; ++attempt) {
+        s.snap(attempt % 2 ? PlayType::Long : PlayType::Short);
+        s.random.push(0.9); // each throw at meter 0 is far off and not intercepted
+        s.game.press();
+    }
+    QCOMPARE(s.career.calls, (QStringList{"save", "best", "open"}));
+    QCOMPARE(s.career.savedAttempts, 26);
+    QVERIFY(!s.game.view().buttonEnabled);
+    QVERIFY(s.game.view().clearEnabled);
+    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Hike"));
+    QCOMPARE(s.game.view().careerStats, QStringLiteral("G 4 0-0 0% 0 YDS 0 TD 0 INT .00"));
+    QCOMPARE(s.game.view().currentThrow, QStringLiteral("Long Pass Incomplete!"));
+}
+
+void GameSessionTest::aBrokenRecordShowsTheTrophy() {
+    Session s;
+    s.career.recordFalls = true;
+    scriptNewGame(s.random, 0);
+    s.game.newGame();
+    for (int attempt = 0; attempt < 26; ++attempt) {
+        s.snap(attempt % 2 ? PlayType::Blitz : PlayType::Medium);
+        s.random.push(0.0); // far off and intercepted
+        s.game.press();
+    }
+    QCOMPARE(s.game.view().picture, Picture::Trophy);
+    QCOMPARE(s.game.view().currentThrow, QStringLiteral("A Record Has Been Broken!"));
+}
+
+void GameSessionTest::newGameDuringASnapLeavesAThrowWithoutPlayType() {
+    Session s;
+    scriptNewGame(s.random, 0);
+    s.game.newGame();
+    s.snap(PlayType::Short);
+    s.ticks(11 * 5);
+    scriptNewGame(s.random, 6);
+    s.game.newGame();
+    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Throw"));
+    QVERIFY(s.game.view().timerStarted);
+    QCOMPARE(int(s.game.state().ThrowType), 0);
+    QCOMPARE(int(s.game.state().MaxThrows), 32);
+    s.ticks(100);
+    QCOMPARE(s.game.view().meter, 5);
+    s.random.push(0.9); // meter 5 is far off: no interception
+    s.game.press();
+    QCOMPARE(s.game.view().currentThrow, QStringLiteral(" Incomplete!"));
+    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Hike"));
+    QCOMPARE(int(s.game.state().GameAttempts), 1);
+    QCOMPARE(int(s.game.state().GameShortAttempts), 0);
+}
+
+void GameSessionTest::aCompleteCareerStartsNoGame() {
+    Session s;
+    s.career.open = false;
+    s.game.newGame();
+    QVERIFY(!s.game.view().buttonEnabled);
+    QVERIFY(s.game.view().clearEnabled);
+    QVERIFY(s.random.empty());
+}
+
+void GameSessionTest::clearingWorksOnlyBetweenGames() {
+    Session s;
+    scriptNewGame(s.random, 0);
+    s.game.newGame();
+    s.game.clearCareer();
+    QVERIFY(!s.career.calls.contains(QStringLiteral("clear")));
+    Session idle;
+    idle.game.clearCareer();
+    QCOMPARE(idle.career.calls, QStringList{QStringLiteral("clear")});
+}
+
+QTEST_GUILESS_MAIN(GameSessionTest)
+#include "gamesession_test.moc"

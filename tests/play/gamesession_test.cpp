@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "support/fakecareer.h"
 #include "support/scriptedrandom.h"
 
-#include "play/career.h"
 #include "play/gamesession.h"
 #include "play/playtype.h"
 
@@ -10,38 +10,18 @@
 
 namespace {
 
-// Remembers the calls of a game's end in order; the season is always season 2 with 3 games.
-class FakeCareer final : public Career {
-public:
-    bool openStats(GameState& state) override {
-        calls << QStringLiteral("open");
-        state.SeasonNumber = 2;
-        state.SeasonGames = 3 + saved;
-        return open;
-    }
-    void saveStats(const GameState& state) override {
-        calls << QStringLiteral("save");
-        savedAttempts = state.GameAttempts;
-        ++saved;
-    }
-    bool checkBestGame(const GameState&) override {
-        calls << QStringLiteral("best");
-        return recordFalls;
-    }
-    void clearCareer() override { calls << QStringLiteral("clear"); }
-
-    QStringList calls;
-    bool open = true;
-    bool recordFalls = false;
-    int saved = 0;
-    int savedAttempts = 0;
-};
-
 // u values for the draws of a new game: speeds row r=5 (11, 9, 7, 6), then MaxThrows.
 void scriptNewGame(ScriptedRandomSource& random, int maxThrowsOffset) {
     random.push(4.0 / 9);               // MaxThrows row r=5: base 26
     random.push(maxThrowsOffset / 6.0); // + offset
     random.push(4.0 / 9);               // speeds row r=5
+}
+
+FakeCareer seasonTwoAfterThreeGames() {
+    FakeCareer career;
+    career.seasonNumber = 2;
+    career.gamesBefore = 3;
+    return career;
 }
 
 double playTypeDraw(std::int16_t playType) {
@@ -59,7 +39,7 @@ double playTypeDraw(std::int16_t playType) {
 
 struct Session {
     ScriptedRandomSource random;
-    FakeCareer career;
+    FakeCareer career = seasonTwoAfterThreeGames();
     GameSession game{random, career, QStringLiteral(".")};
 
     void snap(std::int16_t playType) {

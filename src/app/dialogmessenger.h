@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "storage/messenger.h"
+
+class QWidget;
+
+// The career's messages as modal message boxes over the main window.
+class DialogMessenger final : public Messenger {
+public:
+    explicit DialogMessenger(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    void inform(const QString& title, const QString& text) override;
+    void warn(const QString& title, const QString& text) override;
+    bool askRetry(const QString& title, const QString& text) override;
+
+private:
+    QWidget* m_parent;
+};

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "app/mainwindow.h"
+
+#include "app/hirestimer.h"
+#include "app/picturewidget.h"
+#include "app/playbutton.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QProgressBar>
+
+#include "buildinfo.h"
+
+namespace {
+const QString timerKey = QStringLiteral("Timer");
+}
+
+MainWindow::MainWindow(RandomSource& random, Career& career, const QString& decimalPoint,
+                       QWidget* parent)
+    : QMainWindow(parent), m_session(random, career, decimalPoint) {
+    setObjectName(QStringLiteral("frmMain"));
+    buildControls();
+    buildMenu();
+    Form_Load();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    render();
+}
+
+void MainWindow::Form_Load() {
+    m_cTmr = new HiResTimer(this);
+    m_cTmr->setObjectName(QStringLiteral("cTmr"));
+    m_cTmr->add(timerKey, 1, false);
+    connect(m_cTmr, &HiResTimer::timer, this, &MainWindow::cTmr_Timer);
+    setWindowTitle(QStringLiteral("Gridlark v%1.%2")
+                       .arg(BuildInfo::versionMajor)
+                       .arg(BuildInfo::versionMinor));
+}
+
+void MainWindow::mnuNewGame_Click() {
+    m_session.newGame();
+    render();
+}
+
+void MainWindow::mnuClear_Click() {
+    m_session.clearCareer();
+    render();
+}
+
+void MainWindow::mnuExit_Click() {
+    QApplication::exit(0);
+}
+
+void MainWindow::cmdThrow_MouseDown() {
+    m_session.press();
+    render();
+}
+
+void MainWindow::cTmr_Timer(const QString&) {
+    m_session.tick();
+    renderMeter();
+}
+
+void MainWindow::render() {
+    const MainView& view = m_session.view();
+    m_lblCurrentThrow->setText(view.currentThrow);
+    m_lblCurrentStats->setText(view.currentStats);
+    m_lblCareerStats->setText(view.careerStats);
+    m_lblCareerStats->adjustSize();
+    m_frmSeasonStats->setTitle(view.seasonFrameCaption);
+    m_cmdThrow->setText(view.buttonCaption);
+    m_cmdThrow->setEnabled(view.buttonEnabled);
+    m_mnuClear->setEnabled(view.clearEnabled);
+    showOnlyPicture(view.picture);
+    renderMeter();
+}
+
+void MainWindow::renderMeter() {
+    const MainView& view = m_session.view();
+    if (m_pbThrow->value() != view.meter)
+        m_pbThrow->setValue(view.meter);
+    if (m_cTmr->isStarted(timerKey) != view.timerStarted)
+        m_cTmr->setStarted(timerKey, view.timerStarted);
+}
+
+void MainWindow::showOnlyPicture(Picture picture) {
+    m_imgRec->setVisible(picture == Picture::Receiver);
+    m_imgRef->setVisible(picture == Picture::Referee);
+    m_imgCup->setVisible(picture == Picture::Trophy);
+    m_imgINT->setVisible(picture == Picture::Interception);
+}

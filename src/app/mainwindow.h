@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "play/gamesession.h"
+
+#include <QMainWindow>
+
+class Career;
+class HiResTimer;
+class PictureWidget;
+class PlayButton;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class RandomSource;
+
+// frmMain: the game's one main window. It shows what the game session holds and forwards the
+// player's presses, menu commands and the timer's events to it.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(RandomSource& random, Career& career, const QString& decimalPoint,
+               QWidget* parent = nullptr);
+
+    const GameSession& session() const { return m_session; }
+
+private slots:
+    void mnuNewGame_Click();
+    void mnuClear_Click();
+    void mnuExit_Click();
+    void cmdThrow_MouseDown();
+    void cTmr_Timer(const QString& key);
+
+private:
+    void Form_Load();
+    void buildControls();
+    void buildMenu();
+    QGroupBox* addFrame(const char* name, const QString& caption, int top, QLabel*& label,
+                        const char* labelName);
+    void render();
+    void renderMeter();
+    void showOnlyPicture(Picture picture);
+
+    GameSession m_session;
+    HiResTimer* m_cTmr = nullptr;
+    QWidget* m_field = nullptr;
+    QGroupBox* m_frmSeasonStats = nullptr;
+    QLabel* m_lblCurrentStats = nullptr;
+    QLabel* m_lblCareerStats = nullptr;
+    QLabel* m_lblCurrentThrow = nullptr;
+    QProgressBar* m_pbThrow = nullptr;
+    PictureWidget* m_imgRec = nullptr;
+    PictureWidget* m_imgRef = nullptr;
+    PictureWidget* m_imgCup = nullptr;
+    PictureWidget* m_imgINT = nullptr;
+    PlayButton* m_cmdThrow = nullptr;
+    QAction* m_mnuClear = nullptr;
+};

@@ -1,0 +1,319 @@
+// SPDX-License-Identifier: MIT
+#include "support/fakecareer.h"
+#include "support/scriptedrandom.h"
+
+#include "app/accessibilitymirror.h"
+#include "app/hirestimer.h"
+#include "app/mainwindow.h"
+#include "play/playtype.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+double playTypeDraw(std::int16_t playType) {
+    switch (playType) {
+    case PlayType::Long:
+        return 0.0;
+    case PlayType::Short:
+        return 50.0 / 99;
+    case PlayType::Medium:
+        return 80.0 / 99;
+    default:
+        return 0.99999;
+    }
+}
+
+// The main window with a scripted random source; the test feeds the timer's events itself, the
+// real timer's signals are held back so that nothing runs on wall-clock time.
+struct Window {
+    ScriptedRandomSource random;
+    FakeCareer career;
+    MainWindow window{random, career, QStringLiteral(".")};
+
+    Window() {
+        window.findChild<HiResTimer*>(QStringLiteral("cTmr"))->blockSignals(true);
+        window.show();
+    }
+    template <typename T> T* find(const char* name) {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    QPushButton* button() { return find<QPushButton>("cmdThrow"); }
+    QString text(const char* label) { return find<QLabel>(label)->text(); }
+    int meter() { return find<QProgressBar>("pbThrow")->value(); }
+    bool timerStarted() { return find<HiResTimer>("cTmr")->isStarted(QStringLiteral("Timer")); }
+    void newGame(int maxThrowsOffset = 0) {
+        random.push(4.0 / 9); // 26 attempts and more
+        random.push(maxThrowsOffset / 6.0);
+        random.push(4.0 / 9); // speeds 11, 9, 7, 6
+        find<QAction>("mnuNewGame")->trigger();
+    }
+    void press(Qt::MouseButton mouseButton = Qt::LeftButton) {
+        QTest::mousePress(button(), mouseButton);
+        QTest::mouseRelease(button(), mouseButton);
+    }
+    void snap(std::int16_t playType) {
+        random.push(playTypeDraw(playType));
+        press();
+    }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i)
+            QMetaObject::invokeMethod(&window, "cTmr_Timer", Q_ARG(QString, "Timer"));
+    }
+    QStringList visiblePictures() {
+        QStringList shown;
+        for (const char* name : {"imgRec", "imgRef", "imgCup", "imgINT"})
+            if (find<QWidget>(name)->isVisible())
+                shown << QString::fromLatin1(name);
+        return shown;
+    }
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithTheButtonDisabledAndEmptyLabels();
+    void everyControlSitsAtItsPlace_data();
+    void everyControlSitsAtItsPlace();
+    void theMenuHasItsItemsAndShortcuts();
+    void aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed();
+    void throwsNearTheTargetComplete_data();
+    void throwsNearTheTargetComplete();
+    void aThrowFiveOffRisksAnInterception();
+    void theRightButtonPlaysAndTheKeyboardDoesNot();
+    void aWholeGameEndsDisabledAndCanBreakARecord();
+    void newGameDuringASnapThrowsWithoutAPlayType();
+    void clearingIsOnlyAvailableBetweenGames();
+    void everyNamedControlIsFoundByItsDescription();
+};
+
+void MainWindowTest::startsWithTheButtonDisabledAndEmptyLabels() {
+    Window w;
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Gridlark v1.6"));
+    QVERIFY(!w.button()->isEnabled());
+    QCOMPARE(w.button()->text(), QStringLiteral("Hike"));
+    QCOMPARE(w.text("lblCurrentThrow"), QString());
+    QCOMPARE(w.text("lblCurrentStats"), QString());
+    QCOMPARE(w.text("lblCareerStats"), QString());
+    QCOMPARE(w.meter(), 0);
+    QCOMPARE(w.visiblePictures(), QStringList{QStringLiteral("imgRec")});
+    QVERIFY(w.career.calls.isEmpty()); // start-up reads no file
+    w.newGame();
+    QVERIFY(w.button()->isEnabled());
+    QCOMPARE(w.text("lblCurrentStats"), QStringLiteral("0-0 0% 0 YDS 0 TD 0 INT .00"));
+    QCOMPARE(w.text("lblCareerStats"), QStringLiteral("G 0 0-0 0% 0 YDS 0 TD 0 INT .00"));
+    QCOMPARE(w.find<QGroupBox>("frmSeasonStats")->title(), QStringLiteral("Season 1 Stats"));
+}
+
+void MainWindowTest::everyControlSitsAtItsPlace_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place"); // twips / 15
+    QTest::newRow("Frame1") << "Frame1" << QRect(48, 80, 317, 37);
+    QTest::newRow("frmSeasonStats") << "frmSeasonStats" << QRect(48, 120, 317, 37);
+    QTest::newRow("Frame3") << "Frame3" << QRect(48, 160, 317, 37);
+    QTest::newRow("pbThrow") << "pbThrow" << QRect(32, 248, 433, 25);
+    QTest::newRow("Image1") << "Image1" << QRect(372, 216, 11, 35);
+    QTest::newRow("imgRec") << "imgRec" << QRect(372, 88, 84, 110);
+    QTest::newRow("imgRef") << "imgRef" << QRect(372, 88, 82, 109);
+    QTest::newRow("imgCup") << "imgCup" << QRect(372, 88, 82, 109);
+    QTest::newRow("imgINT") << "imgINT" << QRect(372, 88, 82, 109);
+    QTest::newRow("cmdThrow") << "cmdThrow" << QRect(192, 276, 121, 37);
+}
+
+void MainWindowTest::everyControlSitsAtItsPlace() {
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    Window w;
+    auto* widget = w.window.findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), place);
+    QCOMPARE(w.window.centralWidget()->size(), QSize(500, 322));
+    QCOMPARE(w.window.minimumSize(), w.window.maximumSize());
+}
+
+void MainWindowTest::theMenuHasItsItemsAndShortcuts() {
+    Window w;
+    const struct {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+    } items[] = {{"mnuNewGame", "&New Game", QKeySequence(QStringLiteral("Ctrl+N"))},
+                 {"mnuExportHTML", "Ex&port Stats", QKeySequence(QStringLiteral("Ctrl+H"))},
+                 {"mnuClear", "&Clear Career Stats", {}},
+                 {"mnuExit", "E&xit", QKeySequence(QStringLiteral("Ctrl+X"))},
+                 {"mnuSeasonStats", "&Career Stats", {}},
+                 {"mnuSeasonRecords", "&Career Records", {}}};
+    for (const auto& item : items) {
+        auto* action = w.find<QAction>(item.name);
+        QVERIFY2(action, item.name);
+        QCOMPARE(action->text(), QString::fromLatin1(item.caption));
+        QCOMPARE(action->shortcut(), item.shortcut);
+    }
+    for (const char* line : {"mnuFileLine1", "mnuFileLine2", "mnuFileLine3"})
+        QVERIFY(w.find<QAction>(line)->isSeparator());
+}
+
+void MainWindowTest::aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed() {
+    Window w;
+    w.newGame();
+    w.snap(PlayType::Medium); // speed 9
+    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("Medium Pass"));
+    QCOMPARE(w.button()->text(), QStringLiteral("Throw"));
+    QVERIFY(w.timerStarted());
+    w.ticks(8);
+    QCOMPARE(w.meter(), 0);
+    w.ticks(1);
+    QCOMPARE(w.meter(), 1);
+    w.ticks(9 * 49);
+    QCOMPARE(w.meter(), 50);
+    QVERIFY(!w.timerStarted());
+    w.ticks(50);
+    QCOMPARE(w.meter(), 50);
+}
+
+void MainWindowTest::throwsNearTheTargetComplete_data() {
+    QTest::addColumn<int>("stop");
+    QTest::newRow("39") << 39;
+    QTest::newRow("40") << 40;
+    QTest::newRow("41") << 41;
+}
+
+void MainWindowTest::throwsNearTheTargetComplete() {
+    QFETCH(int, stop);
+    Window w;
+    w.newGame();
+    w.snap(PlayType::Long); // speed 7
+    w.ticks(7 * stop);
+    QCOMPARE(w.meter(), stop);
+    w.random.push(0.0);    // the shortest gain of the row
+    w.random.push(0.9999); // and no touchdown
+    w.press();
+    QVERIFY(!w.timerStarted());
+    QCOMPARE(w.text("lblCurrentThrow"),
+             QStringLiteral("Long Pass %1 yard gain").arg(stop == 40 ? 15 : 10));
+    QVERIFY(w.text("lblCurrentStats").startsWith(QStringLiteral("1-1 100% ")));
+    QCOMPARE(w.button()->text(), QStringLiteral("Hike"));
+}
+
+void MainWindowTest::aThrowFiveOffRisksAnInterception() {
+    Window w;
+    w.newGame();
+    w.snap(PlayType::Blitz); // speed 6
+    w.ticks(6 * 35);
+    w.random.push(1.0 / 9); // r = 2: intercepted
+    w.press();
+    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("BLITZ! INTERCEPTED!"));
+    QCOMPARE(w.visiblePictures(), QStringList{QStringLiteral("imgINT")});
+    QCOMPARE(w.text("lblCurrentStats"), QStringLiteral("0-1 0% 0 YDS 0 TD 1 INT .00"));
+    w.snap(PlayType::Short);
+    QCOMPARE(w.visiblePictures(), QStringList{QStringLiteral("imgRec")});
+}
+
+void MainWindowTest::theRightButtonPlaysAndTheKeyboardDoesNot() {
+    Window w;
+    w.newGame();
+    QCOMPARE(w.button()->focusPolicy(), Qt::NoFocus);
+    QTest::keyClick(w.button(), Qt::Key_Space);
+    QTest::keyClick(w.button(), Qt::Key_Return);
+    QTest::keyClick(w.button(), Qt::Key_Enter);
+    QCOMPARE(w.button()->text(), QStringLiteral("Hike"));
+    w.random.push(playTypeDraw(PlayType::Short));
+    w.press(Qt::RightButton);
+    QCOMPARE(w.button()->text(), QStringLiteral("Throw"));
+    w.random.push(0.9); // far off at meter 0, not intercepted
+    w.press(Qt::MiddleButton);
+    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("Short Pass Incomplete!"));
+}
+
+void MainWindowTest::aWholeGameEndsDisabledAndCanBreakARecord() {
+    Window w;
+    w.career.recordFalls = true;
+    w.newGame(); // 26 attempts
+    for (int attempt = 1; attempt <= 26; ++attempt) {
+        w.snap(attempt % 2 ? PlayType::Short : PlayType::Long);
+        w.ticks(attempt % 2 ? 11 * 40 : 7 * 40);
+        w.random.push(0.0);
+        w.random.push(0.9999);
+        w.press();
+        const int yards = (attempt / 2) * 15 + ((attempt + 1) / 2) * 6;
+        if (attempt < 26)
+            QCOMPARE(w.text("lblCurrentStats"),
+                     QStringLiteral("%1-%1 100% %2 YDS 0 TD 0 INT ").arg(attempt).arg(yards) +
+                         w.text("lblCurrentStats").section(u' ', -1));
+    }
+    QCOMPARE(w.career.calls.mid(w.career.calls.size() - 3), (QStringList{"save", "best", "open"}));
+    QCOMPARE(w.career.savedAttempts, 26);
+    QVERIFY(!w.button()->isEnabled());
+    QCOMPARE(w.button()->text(), QStringLiteral("Hike"));
+    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("A Record Has Been Broken!"));
+    QCOMPARE(w.visiblePictures(), QStringList{QStringLiteral("imgCup")});
+    QCOMPARE(w.text("lblCareerStats").left(4), QStringLiteral("G 1 "));
+    QVERIFY(w.find<QAction>("mnuClear")->isEnabled());
+}
+
+void MainWindowTest::newGameDuringASnapThrowsWithoutAPlayType() {
+    Window w;
+    w.newGame();
+    w.snap(PlayType::Long);
+    w.ticks(7 * 3);
+    w.newGame(6);
+    QCOMPARE(w.button()->text(), QStringLiteral("Throw"));
+    QVERIFY(w.timerStarted());
+    QVERIFY(!w.find<QAction>("mnuClear")->isEnabled());
+    w.ticks(100);
+    QCOMPARE(w.meter(), 3);
+    w.random.push(0.9);
+    w.press();
+    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral(" Incomplete!"));
+    QCOMPARE(w.button()->text(), QStringLiteral("Hike"));
+    QCOMPARE(w.text("lblCurrentStats"), QStringLiteral("0-1 0% 0 YDS 0 TD 0 INT 39.58"));
+}
+
+void MainWindowTest::clearingIsOnlyAvailableBetweenGames() {
+    Window w;
+    auto* clear = w.find<QAction>("mnuClear");
+    QVERIFY(clear->isEnabled());
+    w.newGame();
+    QVERIFY(!clear->isEnabled());
+    w.career.calls.clear();
+    clear->trigger();
+    QVERIFY(!w.career.calls.contains(QStringLiteral("clear")));
+
+    Window over;
+    over.career.open = false;
+    over.find<QAction>("mnuNewGame")->trigger();
+    QVERIFY(!over.button()->isEnabled());
+    QVERIFY(over.find<QAction>("mnuClear")->isEnabled());
+    over.find<QAction>("mnuClear")->trigger();
+    QCOMPARE(over.career.calls.last(), QStringLiteral("clear"));
+}
+
+void MainWindowTest::everyNamedControlIsFoundByItsDescription() {
+    AccessibilityMirror mirror;
+    qApp->installEventFilter(&mirror);
+    Window w;
+    for (const char* name : {"cmdThrow", "lblCurrentThrow", "lblCurrentStats", "lblCareerStats",
+                             "pbThrow", "imgRec", "Image1", "Frame1", "frmSeasonStats", "Frame3"})
+        QCOMPARE(w.find<QWidget>(name)->accessibleDescription(), QString::fromLatin1(name));
+    QCOMPARE(w.find<QWidget>("imgRec")->accessibleName(),
+             QStringLiteral("Receiver reaching for the ball"));
+    w.newGame();
+    QCOMPARE(w.find<QLabel>("lblCurrentStats")->text(), w.text("lblCurrentStats"));
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Season Over"),
+                    QStringLiteral("Season 1 is over"), QMessageBox::Ok, &w.window);
+    box.setObjectName(QStringLiteral("seasonOver"));
+    box.show();
+    QCOMPARE(box.accessibleDescription(), QStringLiteral("seasonOver"));
+    qApp->removeEventFilter(&mirror);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"

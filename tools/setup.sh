@@ -2,12 +2,14 @@
 # SPDX-License-Identifier: MIT
 # Sets up a Debian 12 machine for Gridlark, builds it, then plays it or runs the test suite.
 #   tools/setup.sh play   install what is missing, build, start the game
-#   tools/setup.sh test   install what is missing, build, run every test headless through CTest
+#   tools/setup.sh test   install what is missing, build, run every test headless through CTest,
+#                         then again in a build with AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
 
 mode=${1:-play}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$top/build"
+sanitized="$top/build-asan"
 
 packages=(
     build-essential cmake ninja-build pkg-config
@@ -34,20 +36,26 @@ install_missing() {
 }
 
 configure_and_build() {
-    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build "$build"
+    cmake -S "$top" -B "$1" -G Ninja "${@:2}"
+    cmake --build "$1"
+}
+
+run_tests() {
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure --timeout 900
 }
 
 install_missing
-configure_and_build
+configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 case "$mode" in
 play)
     exec "$build/tools/sim/gridlark-sim" --games 1 --csv
     ;;
 test)
-    export QT_QPA_PLATFORM=offscreen
-    ctest --test-dir "$build" --output-on-failure --timeout 600
+    run_tests "$build"
+    configure_and_build "$sanitized" -DCMAKE_BUILD_TYPE=Debug -DGRIDLARK_SANITIZE=ON
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        run_tests "$sanitized"
     ;;
 *)
     echo "usage: tools/setup.sh play|test" >&2

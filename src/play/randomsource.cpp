@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "play/randomsource.h"
 
+#include <QTime>
 #include <bit>
 #include <utility>
 
@@ -35,4 +36,9 @@ std::uint64_t MixingRandomSource::nextBits() {
 
 double MixingRandomSource::uniform() {
     return static_cast<double>(nextBits() >> 11) * 0x1.0p-53;
+}
+
+double MixingRandomSource::systemTimeOfDay()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }

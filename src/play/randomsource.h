@@ -25,6 +25,9 @@ public:
     // Seeded once; reseeds then read no clock, so a run is reproducible.
     explicit MixingRandomSource(std::uint64_t seed);
 
+    // The time of day of the system clock, for the game and the simulator.
+    static double systemTimeOfDay();
+
     void reseed() override;
     double uniform() override;
 

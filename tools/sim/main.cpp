@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QTextStream>
-#include <QTime>
 #include <memory>
 
 namespace {
@@ -20,8 +19,7 @@ namespace {
 std::unique_ptr<MixingRandomSource> makeRandom(const SimOptions& options) {
     if (options.seed)
         return std::make_unique<MixingRandomSource>(*options.seed);
-    return std::make_unique<MixingRandomSource>(
-        [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; });
+    return std::make_unique<MixingRandomSource>(&MixingRandomSource::systemTimeOfDay);
 }
 
 struct Totals {

@@ -18,10 +18,18 @@ namespace {
 const QString timerKey = QStringLiteral("Timer");
 }
 
+// The pictures are compiled into the window's static library; naming them here keeps the
+// linker from dropping them.
+static void loadPictures()
+{
+    Q_INIT_RESOURCE(gridlark);
+}
+
 MainWindow::MainWindow(RandomSource& random, Career& career, const QString& decimalPoint,
                        QWidget* parent)
     : QMainWindow(parent), m_session(random, career, decimalPoint) {
     setObjectName(QStringLiteral("frmMain"));
+    loadPictures();
     buildControls();
     buildMenu();
     Form_Load();

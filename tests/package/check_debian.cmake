@@ -1,0 +1,80 @@
+# SPDX-License-Identifier: MIT
+# cpack builds a Debian package that declares what the game needs to run on a fresh machine and
+# holds the same files as an install into /usr, owned by root with the usual modes.
+include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+run(ignored "${CPACK}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${WORK_DIR}")
+
+# Debian versions carry three parts; a two-part project version gains ".0".
+set(version "${PROJECT_VERSION}")
+if(version MATCHES "^[0-9]+\\.[0-9]+$")
+    string(APPEND version ".0")
+endif()
+run(arch dpkg --print-architecture)
+string(STRIP "${arch}" arch)
+set(deb "${WORK_DIR}/gridlark_${version}_${arch}.deb")
+file(GLOB debs "${WORK_DIR}/*.deb")
+expect_equal("packages built" "${debs}" "${deb}")
+if(NOT EXISTS "${deb}")
+    finish()
+endif()
+
+foreach(field_value IN ITEMS "Package=gridlark" "Version=${version}" "Architecture=${arch}"
+                             "Section=games" "Priority=optional" "Homepage=${HOMEPAGE}")
+    string(REGEX MATCH "^[^=]*" field "${field_value}")
+    run(value dpkg-deb -f "${deb}" ${field})
+    string(STRIP "${value}" value)
+    expect_equal("control field" "${field}=${value}" "${field_value}")
+endforeach()
+run(maintainer dpkg-deb -f "${deb}" Maintainer)
+expect_match("Maintainer" "${maintainer}" "^[^<>]+ <[^@<>]+@[^@<>]+>\n$")
+# A summary line and an extended description below it.
+run(description dpkg-deb -f "${deb}" Description)
+expect_match("Description" "${description}" "^[^\n]+\n [^\n]+")
+string(FIND "${description}" ";" list_separator)
+expect_equal("position of a stray ';' in the Description" "${list_separator}" -1)
+
+# Qt and the C++ runtime as dpkg-shlibdeps finds them, and the fonts the windows are drawn in.
+run(depends dpkg-deb -f "${deb}" Depends)
+string(STRIP "${depends}" depends)
+string(REGEX REPLACE " *\\([^)]*\\)" "" names "${depends}")
+string(REPLACE ", " ";" names "${names}")
+foreach(needed IN ITEMS libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libstdc++6 libc6
+                        fonts-liberation fonts-wine)
+    if(NOT needed IN_LIST names)
+        fail("Depends lacks ${needed}: ${depends}")
+    endif()
+endforeach()
+string(REGEX MATCH "libqt6widgets6 \\(>= ([0-9.]+)" ignored "${depends}")
+expect_match("lowest libqt6widgets6 version" "${CMAKE_MATCH_1}" "^6\\.")
+
+# Contents: the install tree under /usr, every entry owned by root.
+run(listing dpkg-deb -c "${deb}")
+string(REGEX REPLACE "\n$" "" listing "${listing}")
+string(REPLACE "\n" ";" lines "${listing}")
+set(files)
+foreach(line IN LISTS lines)
+    if(NOT line MATCHES "^([-dlrwxs]+) root/root +[0-9]+ [-0-9]+ [:0-9]+ \\./(.*)$")
+        fail("entry not owned by root, or unreadable: ${line}")
+        continue()
+    endif()
+    set(mode "${CMAKE_MATCH_1}")
+    set(path "${CMAKE_MATCH_2}")
+    if(NOT path MATCHES "^usr/")
+        fail("entry outside /usr: ${path}")
+    elseif(mode MATCHES "^-")
+        string(REGEX REPLACE "^usr/" "" relative "${path}")
+        list(APPEND files "${relative}")
+        if(path STREQUAL "usr/bin/gridlark")
+            expect_equal("mode of /usr/bin/gridlark" "${mode}" "-rwxr-xr-x")
+        else()
+            expect_equal("mode of /${path}" "${mode}" "-rw-r--r--")
+        endif()
+    endif()
+endforeach()
+list(SORT files)
+expected_install_files(expected)
+expect_equal("files in the package below /usr" "${files}" "${expected}")
+
+finish()

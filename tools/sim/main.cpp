@@ -3,12 +3,14 @@
 #include "gamecsv.h"
 #include "scriptedplayer.h"
 #include "simoptions.h"
+#include "stderrmessenger.h"
 #include "unsavedcareer.h"
 
 #include "play/gamesession.h"
 #include "play/randomsource.h"
 #include "stats/numbertext.h"
 #include "stats/passerrating.h"
+#include "storage/filecareer.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -56,7 +58,10 @@ int main(int argc, char* argv[]) {
     }
     const SimOptions& options = *parsed.options;
     const auto random = makeRandom(options);
-    UnsavedCareer career;
+    StderrMessenger messenger;
+    UnsavedCareer unsaved;
+    FileCareer saved(options.dir, messenger);
+    Career& career = options.dir.isEmpty() ? static_cast<Career&>(unsaved) : saved;
     GameSession session(*random, career, QStringLiteral("."));
     ScriptedPlayer player(session, *random, options.stopLow, options.stopHigh);
     Totals totals;
@@ -72,5 +77,5 @@ int main(int argc, char* argv[]) {
             out << gameCsvLine(session.state()) << Qt::endl;
     }
     printSummary(totals, err);
-    return 0;
+    return messenger.failed() ? 1 : 0;
 }

@@ -26,12 +26,13 @@ bool parseStop(const QString& text, SimOptions& options) {
 
 QString simUsage() {
     return QStringLiteral(
-        "usage: gridlark-sim [--games N] [--seed S] [--stop V | --stop LO:HI] [--csv]\n"
+        "usage: gridlark-sim [--games N] [--seed S] [--stop V | --stop LO:HI] [--csv] [--dir DIR]\n"
         "  --games N     games to play (default 1)\n"
         "  --seed S      seed the random source once; the run is then reproducible\n"
         "  --stop V      throw when the meter shows V (1 to 50, 50 lets it fill); default 40\n"
         "  --stop LO:HI  draw a fresh stop value from LO to HI for every throw\n"
-        "  --csv         write one line per finished game to standard output\n");
+        "  --csv         write one line per finished game to standard output\n"
+        "  --dir DIR     save every game to the career files in DIR\n");
 }
 
 ParsedOptions parseSimOptions(const QStringList& arguments) {
@@ -47,6 +48,8 @@ ParsedOptions parseSimOptions(const QStringList& arguments) {
             ok = ok && options.games >= 0;
         } else if (arg == u"--seed" && hasValue) {
             options.seed = arguments.at(++i).toULongLong(&ok);
+        } else if (arg == u"--dir" && hasValue) {
+            options.dir = arguments.at(++i);
         } else if (arg == u"--stop" && hasValue) {
             ok = parseStop(arguments.at(++i), options);
         } else {

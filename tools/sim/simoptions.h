@@ -13,6 +13,7 @@ struct SimOptions {
     int stopLow = 40; // the player throws when the meter shows a value drawn from stopLow..stopHigh
     int stopHigh = 40;
     bool csv = false;
+    QString dir; // the career files' directory; empty plays without saving
 };
 
 struct ParsedOptions {

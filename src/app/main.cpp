@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// gridlark: the game's window.
+#include "app/accessibilitymirror.h"
+#include "app/dialogmessenger.h"
+#include "app/mainwindow.h"
+#include "play/randomsource.h"
+#include "storage/datadirectory.h"
+#include "storage/filecareer.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLocale>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("gridlark"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    AccessibilityMirror mirror;
+    app.installEventFilter(&mirror);
+
+    DialogMessenger messenger;
+    FileCareer career(chooseDataDirectory(QCoreApplication::applicationDirPath()), messenger);
+    MixingRandomSource random(&MixingRandomSource::systemTimeOfDay);
+    MainWindow window(random, career, QLocale().decimalPoint());
+    messenger.setParent(&window);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "storage/seasonstats.h"
+
+#include <QByteArray>
+
+inline constexpr int SeasonRecordSize = 110;
+
+// The 110-byte little-endian record of one season, written field by field (the 32-bit fields
+// after Reserved stand at offsets that are not multiples of four).
+QByteArray encodeSeason(const SeasonStats& season);
+
+// Decodes one record; bytes missing at the end read as zeros.
+SeasonStats decodeSeason(QByteArrayView bytes);

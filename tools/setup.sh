@@ -49,7 +49,7 @@ configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 case "$mode" in
 play)
-    exec "$build/tools/sim/gridlark-sim" --games 1 --csv
+    exec "$build/src/app/gridlark"
     ;;
 test)
     run_tests "$build"

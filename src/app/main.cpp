@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     DialogMessenger messenger;
     FileCareer career(chooseDataDirectory(QCoreApplication::applicationDirPath()), messenger);
     MixingRandomSource random(&MixingRandomSource::systemTimeOfDay);
-    MainWindow window(random, career, QLocale().decimalPoint());
+    MainWindow window({random, career, career, messenger, QLocale().decimalPoint()});
     messenger.setParent(&window);
     window.show();
     return app.exec();

@@ -4,10 +4,15 @@
 #include "app/hirestimer.h"
 #include "app/picturewidget.h"
 #include "app/playbutton.h"
+#include "storage/messenger.h"
+#include "storage/recordswindow.h"
+#include "views/careerwindow.h"
+#include "views/exportwriter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
@@ -20,14 +25,14 @@ const QString timerKey = QStringLiteral("Timer");
 
 // The pictures are compiled into the window's static library; naming them here keeps the
 // linker from dropping them.
-static void loadPictures()
-{
+static void loadPictures() {
     Q_INIT_RESOURCE(gridlark);
 }
 
-MainWindow::MainWindow(RandomSource& random, Career& career, const QString& decimalPoint,
-                       QWidget* parent)
-    : QMainWindow(parent), m_session(random, career, decimalPoint) {
+MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
+    : QMainWindow(parent), m_session(services.random, services.career, services.decimalPoint),
+      m_archive(services.archive), m_messenger(services.messenger),
+      m_decimalPoint(services.decimalPoint) {
     setObjectName(QStringLiteral("frmMain"));
     loadPictures();
     buildControls();
@@ -59,6 +64,29 @@ void MainWindow::mnuClear_Click() {
 
 void MainWindow::mnuExit_Click() {
     QApplication::exit(0);
+}
+
+void MainWindow::mnuExportHTML_Click() {
+    QInputDialog box(this);
+    box.setObjectName(QStringLiteral("InputBox"));
+    box.setWindowTitle(QStringLiteral("Name Your QB"));
+    box.setLabelText(QStringLiteral("Enter Your Quarterback's Name:"));
+    const QString name = box.exec() == QDialog::Accepted ? box.textValue() : QString();
+    const ExportOutcome outcome = exportCareer(m_archive, name, m_decimalPoint);
+    if (outcome.saved)
+        m_messenger.inform(outcome.title, outcome.text);
+    else
+        m_messenger.warn(outcome.title, outcome.text);
+}
+
+void MainWindow::mnuSeasonStats_Click() {
+    CareerWindow window(m_archive.loadSeasons(), m_decimalPoint, this);
+    window.exec();
+}
+
+void MainWindow::mnuSeasonRecords_Click() {
+    RecordsWindow window(m_archive.loadRecords(), m_decimalPoint, this);
+    window.exec();
 }
 
 void MainWindow::cmdThrow_MouseDown() {

@@ -6,7 +6,9 @@
 #include <QMainWindow>
 
 class Career;
+class CareerArchive;
 class HiResTimer;
+class Messenger;
 class PictureWidget;
 class PlayButton;
 class QAction;
@@ -15,13 +17,22 @@ class QLabel;
 class QProgressBar;
 class RandomSource;
 
+// What the main window plays with: the random source, where finished games go, the stored
+// career its views read, and how failures and confirmations reach the player.
+struct MainWindowServices {
+    RandomSource& random;
+    Career& career;
+    CareerArchive& archive;
+    Messenger& messenger;
+    QString decimalPoint;
+};
+
 // frmMain: the game's one main window. It shows what the game session holds and forwards the
 // player's presses, menu commands and the timer's events to it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(RandomSource& random, Career& career, const QString& decimalPoint,
-               QWidget* parent = nullptr);
+    explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
 
     const GameSession& session() const { return m_session; }
 
@@ -29,6 +40,9 @@ private slots:
     void mnuNewGame_Click();
     void mnuClear_Click();
     void mnuExit_Click();
+    void mnuExportHTML_Click();
+    void mnuSeasonStats_Click();
+    void mnuSeasonRecords_Click();
     void cmdThrow_MouseDown();
     void cTmr_Timer(const QString& key);
 
@@ -43,6 +57,9 @@ private:
     void showOnlyPicture(Picture picture);
 
     GameSession m_session;
+    CareerArchive& m_archive;
+    Messenger& m_messenger;
+    QString m_decimalPoint;
     HiResTimer* m_cTmr = nullptr;
     QWidget* m_field = nullptr;
     QGroupBox* m_frmSeasonStats = nullptr;

@@ -125,9 +125,9 @@ void MainWindow::buildMenu() {
                     QKeySequence(Qt::CTRL | Qt::Key_N)),
             &QAction::triggered, this, &MainWindow::mnuNewGame_Click);
     addLine(file, "mnuFileLine1");
-    addItem(file, "mnuExportHTML", QStringLiteral("Ex&port Stats"),
-            QKeySequence(Qt::CTRL | Qt::Key_H))
-        ->setEnabled(false);
+    connect(addItem(file, "mnuExportHTML", QStringLiteral("Ex&port Stats"),
+                    QKeySequence(Qt::CTRL | Qt::Key_H)),
+            &QAction::triggered, this, &MainWindow::mnuExportHTML_Click);
     addLine(file, "mnuFileLine3");
     m_mnuClear = addItem(file, "mnuClear", QStringLiteral("&Clear Career Stats"), {});
     connect(m_mnuClear, &QAction::triggered, this, &MainWindow::mnuClear_Click);
@@ -137,6 +137,8 @@ void MainWindow::buildMenu() {
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    addItem(view, "mnuSeasonStats", QStringLiteral("&Career Stats"), {})->setEnabled(false);
-    addItem(view, "mnuSeasonRecords", QStringLiteral("&Career Records"), {})->setEnabled(false);
+    connect(addItem(view, "mnuSeasonStats", QStringLiteral("&Career Stats"), {}),
+            &QAction::triggered, this, &MainWindow::mnuSeasonStats_Click);
+    connect(addItem(view, "mnuSeasonRecords", QStringLiteral("&Career Records"), {}),
+            &QAction::triggered, this, &MainWindow::mnuSeasonRecords_Click);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "play/career.h"
+#include "storage/careerarchive.h"
 #include "storage/careerrecords.h"
 #include "storage/seasonstats.h"
 
@@ -15,7 +16,7 @@ class Messenger;
 // records. Every change replaces its file atomically under that file's lock; every failure
 // reaches the player with the file's name and the system's reason, and a damaged file is kept
 // under another name before anything new is written.
-class FileCareer final : public Career {
+class FileCareer final : public Career, public CareerArchive {
 public:
     FileCareer(QString dataDirectory, Messenger& messenger);
 
@@ -24,12 +25,11 @@ public:
     bool checkBestGame(const GameState& state) override;
     void clearCareer() override;
 
-    // The stored seasons in record order, at most 100; empty when the file is missing.
-    std::vector<SeasonStats> loadSeasons();
-    // The records; all zero when the file is missing.
-    CareerRecords loadRecords();
-
-    const QString& dataDirectory() const { return m_dataDirectory; }
+    // At most 100 seasons; a missing file is created empty.
+    std::vector<SeasonStats> loadSeasons() override;
+    // A missing file is created empty and reads as all zero.
+    CareerRecords loadRecords() override;
+    QString dataDirectory() const override { return m_dataDirectory; }
     QString seasonsPath() const;
     QString recordsPath() const;
     // The season as the last save wrote it.

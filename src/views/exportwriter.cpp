@@ -51,3 +51,9 @@ ExportOutcome runExport(const QString& dataDirectory, const std::vector<SeasonSt
     return {true, QStringLiteral("File Saved"),
             QStringLiteral("gdk.html saved to ") + shownDirectory(dataDirectory)};
 }
+
+ExportOutcome exportCareer(CareerArchive& archive, const QString& name, const QString& point) {
+    const std::vector<SeasonStats> seasons = archive.loadSeasons();
+    const CareerRecords records = archive.loadRecords();
+    return runExport(archive.dataDirectory(), seasons, records, name, point);
+}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "storage/careerarchive.h"
 #include "storage/careerrecords.h"
 #include "storage/seasonstats.h"
 
@@ -33,3 +34,7 @@ inline constexpr char exportFileName[] = "gdk.html";
 ExportOutcome runExport(const QString& dataDirectory, const std::vector<SeasonStats>& seasons,
                         const CareerRecords& records, const QString& name, const QString& point,
                         const PageWriteFault& fault = {});
+
+// The export as the player starts it: the career read afresh from `archive`, then the page
+// written to gdk.html in its data directory.
+ExportOutcome exportCareer(CareerArchive& archive, const QString& name, const QString& point);

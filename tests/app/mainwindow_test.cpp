@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakecareer.h"
+#include "support/recordingmessenger.h"
 #include "support/scriptedrandom.h"
 
 #include "app/accessibilitymirror.h"
 #include "app/hirestimer.h"
 #include "app/mainwindow.h"
 #include "play/playtype.h"
+#include "storage/filecareer.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -13,6 +15,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -35,7 +38,10 @@ double playTypeDraw(std::int16_t playType) {
 struct Window {
     ScriptedRandomSource random;
     FakeCareer career;
-    MainWindow window{random, career, QStringLiteral(".")};
+    QTemporaryDir dir;
+    RecordingMessenger messenger;
+    FileCareer archive{dir.path(), messenger};
+    MainWindow window{{random, career, archive, messenger, QStringLiteral(".")}};
 
     Window() {
         window.findChild<HiResTimer*>(QStringLiteral("cTmr"))->blockSignals(true);

@@ -11,6 +11,7 @@
 #include "stats/numbertext.h"
 #include "stats/passerrating.h"
 #include "storage/filecareer.h"
+#include "views/exportwriter.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -45,6 +46,15 @@ void printSummary(const Totals& totals, QTextStream& err) {
         << " INT, rating " << currencyText(passerRating(c), QStringLiteral(".")) << '\n';
 }
 
+// The same export as the window's menu command; the confirmation goes to standard output.
+void exportTo(FileCareer& career, const QString& name, Messenger& messenger, QTextStream& out) {
+    const ExportOutcome outcome = exportCareer(career, name, QStringLiteral("."));
+    if (outcome.saved)
+        out << outcome.text << Qt::endl;
+    else
+        messenger.warn(outcome.title, outcome.text);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -76,6 +86,9 @@ int main(int argc, char* argv[]) {
         if (options.csv)
             out << gameCsvLine(session.state()) << Qt::endl;
     }
-    printSummary(totals, err);
+    if (options.games > 0)
+        printSummary(totals, err);
+    if (options.exportName)
+        exportTo(saved, *options.exportName, messenger, out);
     return messenger.failed() ? 1 : 0;
 }

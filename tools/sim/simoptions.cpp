@@ -27,16 +27,20 @@ bool parseStop(const QString& text, SimOptions& options) {
 QString simUsage() {
     return QStringLiteral(
         "usage: gridlark-sim [--games N] [--seed S] [--stop V | --stop LO:HI] [--csv] [--dir DIR]\n"
+        "                   [--export NAME]\n"
         "  --games N     games to play (default 1)\n"
         "  --seed S      seed the random source once; the run is then reproducible\n"
         "  --stop V      throw when the meter shows V (1 to 50, 50 lets it fill); default 40\n"
         "  --stop LO:HI  draw a fresh stop value from LO to HI for every throw\n"
         "  --csv         write one line per finished game to standard output\n"
-        "  --dir DIR     save every game to the career files in DIR\n");
+        "  --dir DIR     save every game to the career files in DIR\n"
+        "  --export NAME write DIR's career to DIR/gdk.html for the quarterback NAME; no game\n"
+        "                is played unless --games is given too (the games come first)\n");
 }
 
 ParsedOptions parseSimOptions(const QStringList& arguments) {
     SimOptions options;
+    bool gamesGiven = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
         const bool hasValue = i + 1 < arguments.size();
@@ -46,10 +50,13 @@ ParsedOptions parseSimOptions(const QStringList& arguments) {
         } else if (arg == u"--games" && hasValue) {
             options.games = arguments.at(++i).toInt(&ok);
             ok = ok && options.games >= 0;
+            gamesGiven = true;
         } else if (arg == u"--seed" && hasValue) {
             options.seed = arguments.at(++i).toULongLong(&ok);
         } else if (arg == u"--dir" && hasValue) {
             options.dir = arguments.at(++i);
+        } else if (arg == u"--export" && hasValue) {
+            options.exportName = arguments.at(++i);
         } else if (arg == u"--stop" && hasValue) {
             ok = parseStop(arguments.at(++i), options);
         } else {
@@ -58,5 +65,9 @@ ParsedOptions parseSimOptions(const QStringList& arguments) {
         if (!ok)
             return {std::nullopt, QStringLiteral("bad value for %1").arg(arg)};
     }
+    if (options.exportName && options.dir.isEmpty())
+        return {std::nullopt, QStringLiteral("--export needs --dir")};
+    if (options.exportName && !gamesGiven)
+        options.games = 0;
     return {options, {}};
 }

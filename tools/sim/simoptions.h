@@ -13,7 +13,8 @@ struct SimOptions {
     int stopLow = 40; // the player throws when the meter shows a value drawn from stopLow..stopHigh
     int stopHigh = 40;
     bool csv = false;
-    QString dir; // the career files' directory; empty plays without saving
+    QString dir;                       // the career files' directory; empty plays without saving
+    std::optional<QString> exportName; // export DIR's career with this name after any games
 };
 
 struct ParsedOptions {

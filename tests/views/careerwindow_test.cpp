@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "support/seasonbuilder.h"
+
 #include "views/careerwindow.h"
 
 #include "stats/numbertext.h"
@@ -10,18 +12,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-SeasonStats season(int number, int games, int comp, int att, int yds, int td = 0, int ints = 0) {
-    SeasonStats s;
-    s.Season = number;
-    s.Games = games;
-    s.Comp = comp;
-    s.Att = att;
-    s.Yds = yds;
-    s.TD = td;
-    s.Int = ints;
-    return s;
-}
 
 // The ten visible cells of a row of the window's table.
 QStringList cells(QTreeWidgetItem* item) {

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "support/seasonbuilder.h"
+
 #include "views/exportpage.h"
 
 #include <QTest>
@@ -29,18 +31,6 @@ QStringList rowValues(const QStringList& page, qsizetype row) {
         values << text;
     }
     return values;
-}
-
-SeasonStats season(int number, int games, int comp, int att, int yds, int td = 0, int ints = 0) {
-    SeasonStats s;
-    s.Season = number;
-    s.Games = games;
-    s.Comp = comp;
-    s.Att = att;
-    s.Yds = yds;
-    s.TD = td;
-    s.Int = ints;
-    return s;
 }
 
 // The page of a career with no season played and no record set, as the player gets it.

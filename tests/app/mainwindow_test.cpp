@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakecareer.h"
 #include "support/recordingmessenger.h"
-#include "support/scriptedrandom.h"
+#include "support/windowdriver.h"
 
 #include "app/accessibilitymirror.h"
 #include "app/hirestimer.h"
@@ -20,65 +20,19 @@
 
 namespace {
 
-double playTypeDraw(std::int16_t playType) {
-    switch (playType) {
-    case PlayType::Long:
-        return 0.0;
-    case PlayType::Short:
-        return 50.0 / 99;
-    case PlayType::Medium:
-        return 80.0 / 99;
-    default:
-        return 0.99999;
-    }
-}
-
-// The main window with a scripted random source; the test feeds the timer's events itself, the
-// real timer's signals are held back so that nothing runs on wall-clock time.
-struct Window {
+// The main window over a career that remembers its calls.
+struct WindowParts {
     ScriptedRandomSource random;
     FakeCareer career;
     QTemporaryDir dir;
     RecordingMessenger messenger;
     FileCareer archive{dir.path(), messenger};
     MainWindow window{{random, career, archive, messenger, QStringLiteral(".")}};
+};
 
-    Window() {
-        window.findChild<HiResTimer*>(QStringLiteral("cTmr"))->blockSignals(true);
-        window.show();
-    }
-    template <typename T> T* find(const char* name) {
-        return window.findChild<T*>(QString::fromLatin1(name));
-    }
-    QPushButton* button() { return find<QPushButton>("cmdThrow"); }
-    QString text(const char* label) { return find<QLabel>(label)->text(); }
-    int meter() { return find<QProgressBar>("pbThrow")->value(); }
-    bool timerStarted() { return find<HiResTimer>("cTmr")->isStarted(QStringLiteral("Timer")); }
-    void newGame(int maxThrowsOffset = 0) {
-        random.push(4.0 / 9); // 26 attempts and more
-        random.push(maxThrowsOffset / 6.0);
-        random.push(4.0 / 9); // speeds 11, 9, 7, 6
-        find<QAction>("mnuNewGame")->trigger();
-    }
-    void press(Qt::MouseButton mouseButton = Qt::LeftButton) {
-        QTest::mousePress(button(), mouseButton);
-        QTest::mouseRelease(button(), mouseButton);
-    }
-    void snap(std::int16_t playType) {
-        random.push(playTypeDraw(playType));
-        press();
-    }
-    void ticks(int count) {
-        for (int i = 0; i < count; ++i)
-            QMetaObject::invokeMethod(&window, "cTmr_Timer", Q_ARG(QString, "Timer"));
-    }
-    QStringList visiblePictures() {
-        QStringList shown;
-        for (const char* name : {"imgRec", "imgRef", "imgCup", "imgINT"})
-            if (find<QWidget>(name)->isVisible())
-                shown << QString::fromLatin1(name);
-        return shown;
-    }
+// The parts come first, so they exist before the driver shows the window.
+struct Window : WindowParts, WindowDriver {
+    Window() : WindowDriver(window, random) {}
 };
 
 } // namespace

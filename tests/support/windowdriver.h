@@ -58,8 +58,11 @@ public:
         QTest::mousePress(button(), mouseButton);
         QTest::mouseRelease(button(), mouseButton);
     }
+    // A snap of `playType`; the game draws again when the last snap had the same type.
     void snap(std::int16_t playType) {
         m_random.push(playTypeDraw(playType));
+        if (m_window.session().state().LastThrowType == playType)
+            m_random.push(playTypeDraw(playType));
         press();
     }
     void ticks(int count) {

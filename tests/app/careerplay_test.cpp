@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: MIT
+// Whole games through the real window and the real career files in a temporary directory.
+#include "support/recordingmessenger.h"
+#include "support/windowdriver.h"
+
+#include "app/dialogmessenger.h"
+#include "storage/filecareer.h"
+#include "storage/recordscodec.h"
+#include "storage/seasoncodec.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+std::vector<SeasonStats> storedSeasons(const QString& path) {
+    const QByteArray bytes = contents(path);
+    std::vector<SeasonStats> seasons;
+    for (qsizetype at = 0; at + 110 <= bytes.size(); at += 110)
+        seasons.push_back(decodeSeason(QByteArrayView(bytes).sliced(at, 110)));
+    return seasons;
+}
+
+// Runs `answer` on the next modal dialog as soon as it is open.
+void whenModalOpens(std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(0, qApp, [answer = std::move(answer)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        answer(modal);
+    });
+}
+
+struct CareerParts {
+    ScriptedRandomSource random;
+    QTemporaryDir dir;
+    RecordingMessenger messenger;
+    FileCareer career{dir.path(), messenger};
+    MainWindow window{{random, career, career, messenger, QStringLiteral(".")}};
+};
+
+struct PlayedCareer : CareerParts, WindowDriver {
+    PlayedCareer() : WindowDriver(window, random) {}
+
+    // A game of 26 attempts, every one completed at 40 for the shortest gain of its row.
+    void playGame(std::int16_t playType) {
+        const int speeds[] = {0, 11, 9, 7, 6};
+        newGame();
+        for (int attempt = 0; attempt < 26; ++attempt) {
+            snap(playType);
+            completeAt(speeds[playType], 40);
+        }
+    }
+};
+
+} // namespace
+
+class CareerPlayTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aWholeGameIsSavedAndTheSeasonLineReloaded();
+    void twoGamesAddUpByPlayType();
+    void theSixteenthGameEndsTheSeasonWithAnInformationBox();
+    void aFinishedCareerRefusesNewGamesUntilCleared();
+    void theViewsReadTheFilesAfreshAtEveryOpening();
+    void theExportAsksForTheNameAndConfirms();
+    void aCancelledNameExportsTheEmptyName();
+};
+
+void CareerPlayTest::aWholeGameIsSavedAndTheSeasonLineReloaded() {
+    PlayedCareer w;
+    w.newGame();
+    for (int attempt = 1; attempt <= 26; ++attempt) {
+        w.snap(PlayType::Short);
+        w.completeAt(11, 40);
+        QVERIFY(w.text("lblCurrentStats")
+                    .startsWith(QStringLiteral("%1-%1 100% %2 YDS").arg(attempt).arg(attempt * 6)));
+    }
+    QVERIFY(!w.button()->isEnabled());
+    QCOMPARE(w.button()->text(), QStringLiteral("Hike"));
+    QCOMPARE(QFileInfo(w.career.seasonsPath()).size(), 110);
+    const SeasonStats saved = storedSeasons(w.career.seasonsPath()).front();
+    QCOMPARE(saved.Season, 1);
+    QCOMPARE(saved.Games, 1);
+    QCOMPARE(saved.Att, 26);
+    QCOMPARE(saved.ShortAtt, 26);
+    QCOMPARE(saved.Yds, 156);
+    QVERIFY(w.text("lblCareerStats").startsWith(QStringLiteral("G 1 26-26 100% 156 YDS")));
+    // Every game record stood at zero, so the first game breaks them.
+    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("A Record Has Been Broken!"));
+    QCOMPARE(w.visiblePictures(), QStringList{QStringLiteral("imgCup")});
+    QCOMPARE(decodeRecords(contents(w.career.recordsPath())).MostGameYds, 156);
+    QVERIFY(w.messenger.messages().isEmpty());
+    QVERIFY(w.find<QAction>("mnuClear")->isEnabled());
+}
+
+void CareerPlayTest::twoGamesAddUpByPlayType() {
+    PlayedCareer w;
+    w.playGame(PlayType::Short);
+    w.playGame(PlayType::Long);
+    // The second game gains more yards, so it breaks the yardage record again.
+    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("A Record Has Been Broken!"));
+    const SeasonStats saved = storedSeasons(w.career.seasonsPath()).front();
+    QCOMPARE(saved.Games, 2);
+    QCOMPARE(saved.Att, 52);
+    QCOMPARE(saved.ShortAtt, 26);
+    QCOMPARE(saved.ShortYds, 26 * 6);
+    QCOMPARE(saved.LongAtt, 26);
+    QCOMPARE(saved.LongComp, 26);
+    QCOMPARE(saved.MediumAtt, 0);
+    QCOMPARE(saved.Yds, saved.ShortYds + saved.LongYds);
+    QVERIFY(w.text("lblCareerStats").startsWith(QStringLiteral("G 2 52-52 100% ")));
+}
+
+void CareerPlayTest::theSixteenthGameEndsTheSeasonWithAnInformationBox() {
+    ScriptedRandomSource random;
+    QTemporaryDir dir;
+    DialogMessenger messenger;
+    FileCareer career(dir.path(), messenger);
+    SeasonStats third;
+    third.Season = 3;
+    third.Games = 15;
+    SeasonStats earlier = third;
+    earlier.Games = 16;
+    earlier.Season = 1;
+    SeasonStats second = earlier;
+    second.Season = 2;
+    write(career.seasonsPath(), encodeSeason(earlier) + encodeSeason(second) + encodeSeason(third));
+    MainWindow window({random, career, career, messenger, QStringLiteral(".")});
+    messenger.setParent(&window);
+    WindowDriver w(window, random);
+    w.newGame();
+    QCOMPARE(w.find<QGroupBox>("frmSeasonStats")->title(), QStringLiteral("Season 3 Stats"));
+    for (int attempt = 0; attempt < 25; ++attempt) {
+        w.snap(PlayType::Medium);
+        w.completeAt(9, 40);
+    }
+    QString shown;
+    whenModalOpens([&shown](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        QCOMPARE(box->icon(), QMessageBox::Information);
+        shown = box->windowTitle() + u'|' + box->text();
+        box->accept();
+    });
+    w.snap(PlayType::Medium);
+    w.completeAt(9, 40);
+    QCOMPARE(shown, QStringLiteral("Season Over|Season 3 is over"));
+    QCOMPARE(storedSeasons(career.seasonsPath()).at(2).Games, 16);
+    w.newGame();
+    QCOMPARE(w.find<QGroupBox>("frmSeasonStats")->title(), QStringLiteral("Season 4 Stats"));
+}
+
+void CareerPlayTest::aFinishedCareerRefusesNewGamesUntilCleared() {
+    PlayedCareer w;
+    QByteArray fifteen;
+    for (int number = 1; number <= 15; ++number) {
+        SeasonStats s;
+        s.Season = number;
+        s.Games = 16;
+        fifteen += encodeSeason(s);
+    }
+    write(w.career.seasonsPath(), fifteen);
+    write(w.career.recordsPath(), encodeRecords(CareerRecords{}));
+    const QByteArray records = contents(w.career.recordsPath());
+    w.find<QAction>("mnuNewGame")->trigger();
+    QCOMPARE(w.messenger.titles(), QStringList{QStringLiteral("15 Year Career Over")});
+    QVERIFY(!w.button()->isEnabled());
+    QVERIFY(w.find<QAction>("mnuClear")->isEnabled());
+    w.find<QAction>("mnuClear")->trigger();
+    QVERIFY(!QFile::exists(w.career.seasonsPath()));
+    QCOMPARE(contents(w.career.recordsPath()), records);
+    w.newGame();
+    QVERIFY(w.button()->isEnabled());
+    QCOMPARE(w.find<QGroupBox>("frmSeasonStats")->title(), QStringLiteral("Season 1 Stats"));
+    QVERIFY(w.text("lblCareerStats").startsWith(QStringLiteral("G 0 ")));
+}
+
+void CareerPlayTest::theViewsReadTheFilesAfreshAtEveryOpening() {
+    PlayedCareer w;
+    const auto careerTable = [&w] {
+        QStringList rows;
+        whenModalOpens([&rows](QWidget* modal) {
+            QCOMPARE(modal->objectName(), QStringLiteral("frmCareer"));
+            auto* table = modal->findChild<QTreeWidget*>(QStringLiteral("lvwCareer"));
+            for (int row = 0; row < table->topLevelItemCount(); ++row)
+                rows << table->topLevelItem(row)->text(1) + u' ' +
+                            table->topLevelItem(row)->text(2);
+            modal->close();
+        });
+        w.find<QAction>("mnuSeasonStats")->trigger();
+        return rows;
+    };
+    QCOMPARE(careerTable(), QStringList());
+    QVERIFY(QFile::exists(w.career.seasonsPath()));
+    w.playGame(PlayType::Short);
+    QCOMPARE(careerTable(), (QStringList{"1 1", "Career 1"}));
+    w.playGame(PlayType::Short);
+    QCOMPARE(careerTable(), (QStringList{"1 2", "Career 2"}));
+    QCOMPARE(careerTable(), (QStringList{"1 2", "Career 2"}));
+
+    QString yards;
+    whenModalOpens([&yards](QWidget* modal) {
+        QCOMPARE(modal->objectName(), QStringLiteral("frmRecords"));
+        yards = modal->findChild<QLabel*>(QStringLiteral("lblYards"))->text();
+        modal->close();
+    });
+    w.find<QAction>("mnuSeasonRecords")->trigger();
+    QCOMPARE(yards, QStringLiteral("156"));
+}
+
+void CareerPlayTest::theExportAsksForTheNameAndConfirms() {
+    PlayedCareer w;
+    w.playGame(PlayType::Medium);
+    QString prompt;
+    whenModalOpens([&prompt](QWidget* modal) {
+        auto* box = qobject_cast<QInputDialog*>(modal);
+        QVERIFY(box);
+        prompt = box->windowTitle() + u'|' + box->labelText() + u'|' + box->textValue();
+        box->setTextValue(QStringLiteral("Sam & \"Ace\""));
+        box->accept();
+    });
+    w.find<QAction>("mnuExportHTML")->trigger();
+    QCOMPARE(prompt, QStringLiteral("Name Your QB|Enter Your Quarterback's Name:|"));
+    QCOMPARE(w.messenger.titles(), QStringList{QStringLiteral("File Saved")});
+    QCOMPARE(w.messenger.messages().front().text,
+             QStringLiteral("gdk.html saved to ") + w.dir.path());
+    const QByteArray page = contents(w.dir.filePath(QStringLiteral("gdk.html")));
+    QVERIFY(page.startsWith("<html><title>Gridlark Bio - Sam &amp; &quot;Ace&quot;</title>\r\n"));
+    QCOMPARE(page.count("\r\n"), 93 + 16);
+}
+
+void CareerPlayTest::aCancelledNameExportsTheEmptyName() {
+    PlayedCareer w;
+    whenModalOpens([](QWidget* modal) {
+        qobject_cast<QInputDialog*>(modal)->setTextValue(QStringLiteral("typed, then cancelled"));
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    w.find<QAction>("mnuExportHTML")->trigger();
+    const QByteArray page = contents(w.dir.filePath(QStringLiteral("gdk.html")));
+    QVERIFY(page.startsWith("<html><title>Gridlark Bio - </title>\r\n"));
+    QCOMPARE(page.count("\r\n"), 93);
+    QCOMPARE(w.messenger.titles(), QStringList{QStringLiteral("File Saved")});
+}
+
+QTEST_MAIN(CareerPlayTest)
+#include "careerplay_test.moc"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Whole games through the real window and the real career files in a temporary directory.
+#include "support/filebytes.h"
 #include "support/recordingmessenger.h"
 #include "support/windowdriver.h"
 
@@ -19,17 +20,6 @@
 #include <functional>
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 std::vector<SeasonStats> storedSeasons(const QString& path) {
     const QByteArray bytes = contents(path);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "support/filebytes.h"
 #include "support/recordingmessenger.h"
 
 #include "play/gamestate.h"
@@ -13,17 +14,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 GameState aGame() {
     GameState g;

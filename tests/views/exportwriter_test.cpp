@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "support/filebytes.h"
 #include "support/recordingmessenger.h"
 
 #include "storage/filecareer.h"
@@ -12,11 +13,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 SeasonStats playedSeason() {
     SeasonStats s;

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "benchwindow.h"
+
+#include "app/hirestimer.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+
+BenchWindow::BenchWindow(std::uint64_t seed)
+    : m_random(seed), m_archive(m_archiveDir.path(), m_messenger),
+      m_window({m_random, m_career, m_archive, m_messenger, QStringLiteral(".")}) {}
+
+QProgressBar* BenchWindow::meter() const {
+    return m_window.findChild<QProgressBar*>(QStringLiteral("pbThrow"));
+}
+
+HiResTimer* BenchWindow::timer() const {
+    return m_window.findChild<HiResTimer*>(QStringLiteral("cTmr"));
+}
+
+QPushButton* BenchWindow::button() const {
+    return m_window.findChild<QPushButton*>(QStringLiteral("cmdThrow"));
+}
+
+void BenchWindow::newGame() {
+    m_window.findChild<QAction*>(QStringLiteral("mnuNewGame"))->trigger();
+}
+
+void BenchWindow::press() {
+    QPushButton* target = button();
+    const QPointF centre = QRectF(target->rect()).center();
+    const QPointF global = target->mapToGlobal(centre);
+    // Sent, not posted: the press is handled before this returns, as the snap's time assumes.
+    QMouseEvent down(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                   Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &up);
+}
+
+bool BenchWindow::gameOver() const {
+    return !button()->isEnabled();
+}

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/mainwindow.h"
+#include "play/randomsource.h"
+#include "sim/stderrmessenger.h"
+#include "sim/unsavedcareer.h"
+#include "storage/filecareer.h"
+
+#include <QTemporaryDir>
+#include <cstdint>
+
+class HiResTimer;
+class QProgressBar;
+class QPushButton;
+
+// The game's real main window over a career that saves nothing, played the way the player
+// plays it: through the File menu and mouse presses on the play button.
+class BenchWindow {
+public:
+    explicit BenchWindow(std::uint64_t seed);
+
+    MainWindow& window() { return m_window; }
+    const GameSession& session() const { return m_window.session(); }
+    QProgressBar* meter() const;
+    HiResTimer* timer() const;
+
+    void newGame();
+    // A left press and release on the play button: a snap or a throw.
+    void press();
+    // True when the game is over and the button waits for a new game.
+    bool gameOver() const;
+
+private:
+    QPushButton* button() const;
+
+    MixingRandomSource m_random;
+    UnsavedCareer m_career;
+    StderrMessenger m_messenger;
+    // The views read their career from here; it stays empty and goes with the program.
+    QTemporaryDir m_archiveDir;
+    FileCareer m_archive;
+    MainWindow m_window;
+};

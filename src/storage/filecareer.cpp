@@ -123,7 +123,7 @@ bool FileCareer::openStats(GameState& state) {
     return false;
 }
 
-QString FileCareer::addGame(const GameState& state, bool& seasonOverShown) {
+QString FileCareer::addGame(const GameState& state) {
     FileLock lock(seasonsPath());
     if (!lock.error().isEmpty())
         return failure(seasonsPath(), lock.error());
@@ -135,12 +135,6 @@ QString FileCareer::addGame(const GameState& state, bool& seasonOverShown) {
         ++n;
     SeasonStats season = addGameToSeason(recordAt(seasons.list, n), state);
     season.Season = static_cast<std::int32_t>(n);
-    if (season.Games == gamesInSeason && !seasonOverShown) {
-        updateRecords([&](CareerRecords& records) { checkSeasonRecords(season, records); });
-        m_messenger.inform(QStringLiteral("Season Over"),
-                           QStringLiteral("Season %1 is over").arg(n));
-        seasonOverShown = true;
-    }
     if (seasons.list.size() < n)
         seasons.list.resize(n);
     seasons.list[n - 1] = season;
@@ -148,13 +142,19 @@ QString FileCareer::addGame(const GameState& state, bool& seasonOverShown) {
         !written.isEmpty())
         return failure(seasonsPath(), written);
     m_currentSeason = season;
+    // The season's records follow its save, so that a season that failed to save (or a crash
+    // before it) never leaves records made of games the career does not hold.
+    if (season.Games == gamesInSeason) {
+        updateRecords([&](CareerRecords& records) { checkSeasonRecords(season, records); });
+        m_messenger.inform(QStringLiteral("Season Over"),
+                           QStringLiteral("Season %1 is over").arg(n));
+    }
     return {};
 }
 
 void FileCareer::saveStats(const GameState& state) {
-    bool seasonOverShown = false;
     if (!withRetry(QStringLiteral("Game Not Saved"), QStringLiteral("The game could not be saved"),
-                   [&] { return addGame(state, seasonOverShown); }))
+                   [&] { return addGame(state); }))
         m_messenger.warn(QStringLiteral("Game Not Saved"),
                          QStringLiteral("The game was not saved; %1 is as it was.")
                              .arg(QDir::toNativeSeparators(seasonsPath())));

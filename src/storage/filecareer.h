@@ -48,7 +48,7 @@ private:
     Seasons readSeasons();
     Records readRecords();
     QString keepDamaged(const QString& path, const QString& problem, const QByteArray& repaired);
-    QString addGame(const GameState& state, bool& seasonOverShown);
+    QString addGame(const GameState& state);
     bool updateRecords(const std::function<void(CareerRecords&)>& update);
     bool withRetry(const QString& title, const QString& what,
                    const std::function<QString()>& attempt);

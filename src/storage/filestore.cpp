@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -52,9 +54,18 @@ QString replaceFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        // Cancelling replaces the reason with its own, so the system's is taken first.
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return file.errorString();
+        return reason;
+    }
+    // QSaveFile ignores a failed flush to disk and renames anyway; the old file must stay
+    // until the new one is known to be on disk, so the flush is made and checked here.
+    if (::fsync(file.handle()) != 0) {
+        const int reason = errno;
+        file.cancelWriting();
+        return qt_error_string(reason);
     }
     if (!file.commit())
         return file.errorString();

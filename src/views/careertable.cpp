@@ -10,35 +10,50 @@ namespace {
 
 constexpr std::size_t maxRecords = 100;
 
+// The counts of one row: 64-bit, as a career's sums of 32-bit season counts need.
+struct RowCounts {
+    std::int64_t games = 0;
+    std::int64_t comp = 0;
+    std::int64_t att = 0;
+    std::int64_t yds = 0;
+    std::int64_t td = 0;
+    std::int64_t ints = 0;
+};
+
+RowCounts countsOf(const SeasonStats& s) {
+    return {s.Games, s.Comp, s.Att, s.Yds, s.TD, s.Int};
+}
+
 // "###.0" of numerator / attempts; a dash where there is nothing to divide by.
-QString perAttemptText(std::int64_t numerator, std::int32_t attempts, const QString& point) {
+QString perAttemptText(std::int64_t numerator, std::int64_t attempts, const QString& point) {
     if (attempts <= 0)
         return QStringLiteral("\u2013");
     return patternText(numerator, attempts, u"###.0", point);
 }
 
 // Columns 3 to 11 of a row: the counts, the quotients and the rating of `line`.
-void fillFigures(CareerRow& row, const SeasonStats& line, const QString& point) {
-    row.cells[1] = wholeText(line.Games);
-    row.cells[2] = wholeText(line.Comp);
-    row.cells[3] = wholeText(line.Att);
-    row.cells[4] = perAttemptText(std::int64_t{line.Comp} * 100, line.Att, point);
-    row.cells[5] = wholeText(line.Yds);
-    row.cells[6] = perAttemptText(line.Yds, line.Att, point);
-    row.cells[7] = wholeText(line.TD);
-    row.cells[8] = wholeText(line.Int);
-    row.cells[9] = currencyText(getSeasonRating(line), point);
+void fillFigures(CareerRow& row, const RowCounts& line, const QString& point) {
+    row.cells[1] = wholeText(line.games);
+    row.cells[2] = wholeText(line.comp);
+    row.cells[3] = wholeText(line.att);
+    row.cells[4] = perAttemptText(line.comp * 100, line.att, point);
+    row.cells[5] = wholeText(line.yds);
+    row.cells[6] = perAttemptText(line.yds, line.att, point);
+    row.cells[7] = wholeText(line.td);
+    row.cells[8] = wholeText(line.ints);
+    row.cells[9] =
+        currencyText(passerRating({line.att, line.comp, line.yds, line.td, line.ints}), point);
 }
 
 CareerRow seasonRow(const SeasonStats& season, const QString& point) {
     CareerRow row;
     row.key = wholeText(season.Season);
     row.cells[0] = row.key;
-    fillFigures(row, season, point);
+    fillFigures(row, countsOf(season), point);
     return row;
 }
 
-CareerRow careerRow(const SeasonStats& totals, const QString& point) {
+CareerRow careerRow(const RowCounts& totals, const QString& point) {
     CareerRow row;
     row.key = QStringLiteral("Career");
     row.cells[0] = row.key;
@@ -48,20 +63,20 @@ CareerRow careerRow(const SeasonStats& totals, const QString& point) {
     return row;
 }
 
-void addToTotals(SeasonStats& totals, const SeasonStats& season) {
-    totals.Games += season.Games;
-    totals.Comp += season.Comp;
-    totals.Att += season.Att;
-    totals.Yds += season.Yds;
-    totals.TD += season.TD;
-    totals.Int += season.Int;
+void addToTotals(RowCounts& totals, const SeasonStats& season) {
+    totals.games += season.Games;
+    totals.comp += season.Comp;
+    totals.att += season.Att;
+    totals.yds += season.Yds;
+    totals.td += season.TD;
+    totals.ints += season.Int;
 }
 
 } // namespace
 
 std::vector<CareerRow> careerRows(const std::vector<SeasonStats>& seasons, const QString& point) {
     std::vector<CareerRow> rows;
-    SeasonStats totals;
+    RowCounts totals;
     const std::size_t count = std::min(seasons.size(), maxRecords);
     for (std::size_t i = 0; i < count; ++i) {
         if (seasons[i].Games > 0)
@@ -69,7 +84,7 @@ std::vector<CareerRow> careerRows(const std::vector<SeasonStats>& seasons, const
         // Every record read counts toward the career, listed or not.
         addToTotals(totals, seasons[i]);
     }
-    if (totals.Comp > 0)
+    if (totals.comp > 0)
         rows.push_back(careerRow(totals, point));
     return rows;
 }

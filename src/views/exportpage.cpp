@@ -14,13 +14,14 @@ namespace {
 
 constexpr std::size_t maxRecords = 100;
 
-// The five counts that a rating reads, for the season or one pass type.
+// The five counts that a rating reads, for the season or one pass type. 64-bit, as a career's
+// sums of 32-bit season counts need.
 struct Line {
-    std::int32_t att = 0;
-    std::int32_t comp = 0;
-    std::int32_t yds = 0;
-    std::int32_t td = 0;
-    std::int32_t ints = 0;
+    std::int64_t att = 0;
+    std::int64_t comp = 0;
+    std::int64_t yds = 0;
+    std::int64_t td = 0;
+    std::int64_t ints = 0;
 
     void add(const Line& other) {
         att += other.att;
@@ -42,13 +43,7 @@ TypeLines typeLines(const SeasonStats& s) {
 }
 
 Currency rating(const Line& line) {
-    SeasonStats working;
-    working.Att = line.att;
-    working.Comp = line.comp;
-    working.Yds = line.yds;
-    working.TD = line.td;
-    working.Int = line.ints;
-    return getSeasonRating(working);
+    return passerRating({line.att, line.comp, line.yds, line.td, line.ints});
 }
 
 class Page {

@@ -54,6 +54,10 @@ Currency getCareerQBRating(const GameState& s) {
         {s.SeasonAttempts, s.SeasonCompletions, s.SeasonYards, s.SeasonTDs, s.SeasonINTs});
 }
 
+PasserCounts seasonCounts(const SeasonStats& season) {
+    return {season.Att, season.Comp, season.Yds, season.TD, season.Int};
+}
+
 Currency getSeasonRating(const SeasonStats& season) {
-    return passerRating({season.Att, season.Comp, season.Yds, season.TD, season.Int});
+    return passerRating(seasonCounts(season));
 }

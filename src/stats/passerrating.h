@@ -14,7 +14,19 @@ struct PasserCounts {
     std::int64_t yards = 0;
     std::int64_t touchdowns = 0;
     std::int64_t interceptions = 0;
+
+    PasserCounts& operator+=(const PasserCounts& other) {
+        attempts += other.attempts;
+        completions += other.completions;
+        yards += other.yards;
+        touchdowns += other.touchdowns;
+        interceptions += other.interceptions;
+        return *this;
+    }
 };
+
+// Att, Comp, Yds, TD and Int of a season record.
+PasserCounts seasonCounts(const SeasonStats& season);
 
 // The passer rating, 0 to 158.33 with at most two decimals: four components each rounded to
 // three decimals and bounded to 0..2.375, their sum / 6 × 100 rounded to two decimals. Every

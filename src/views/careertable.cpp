@@ -10,19 +10,11 @@ namespace {
 
 constexpr std::size_t maxRecords = 100;
 
-// The counts of one row: 64-bit, as a career's sums of 32-bit season counts need.
+// The counts of one row: the games and the passing counts, summed over a career in 64 bits.
 struct RowCounts {
     std::int64_t games = 0;
-    std::int64_t comp = 0;
-    std::int64_t att = 0;
-    std::int64_t yds = 0;
-    std::int64_t td = 0;
-    std::int64_t ints = 0;
+    PasserCounts passing;
 };
-
-RowCounts countsOf(const SeasonStats& s) {
-    return {s.Games, s.Comp, s.Att, s.Yds, s.TD, s.Int};
-}
 
 // "###.0" of numerator / attempts; a dash where there is nothing to divide by.
 QString perAttemptText(std::int64_t numerator, std::int64_t attempts, const QString& point) {
@@ -33,23 +25,23 @@ QString perAttemptText(std::int64_t numerator, std::int64_t attempts, const QStr
 
 // Columns 3 to 11 of a row: the counts, the quotients and the rating of `line`.
 void fillFigures(CareerRow& row, const RowCounts& line, const QString& point) {
+    const PasserCounts& p = line.passing;
     row.cells[1] = wholeText(line.games);
-    row.cells[2] = wholeText(line.comp);
-    row.cells[3] = wholeText(line.att);
-    row.cells[4] = perAttemptText(line.comp * 100, line.att, point);
-    row.cells[5] = wholeText(line.yds);
-    row.cells[6] = perAttemptText(line.yds, line.att, point);
-    row.cells[7] = wholeText(line.td);
-    row.cells[8] = wholeText(line.ints);
-    row.cells[9] =
-        currencyText(passerRating({line.att, line.comp, line.yds, line.td, line.ints}), point);
+    row.cells[2] = wholeText(p.completions);
+    row.cells[3] = wholeText(p.attempts);
+    row.cells[4] = perAttemptText(p.completions * 100, p.attempts, point);
+    row.cells[5] = wholeText(p.yards);
+    row.cells[6] = perAttemptText(p.yards, p.attempts, point);
+    row.cells[7] = wholeText(p.touchdowns);
+    row.cells[8] = wholeText(p.interceptions);
+    row.cells[9] = currencyText(passerRating(p), point);
 }
 
 CareerRow seasonRow(const SeasonStats& season, const QString& point) {
     CareerRow row;
     row.key = wholeText(season.Season);
     row.cells[0] = row.key;
-    fillFigures(row, countsOf(season), point);
+    fillFigures(row, {season.Games, seasonCounts(season)}, point);
     return row;
 }
 
@@ -65,11 +57,7 @@ CareerRow careerRow(const RowCounts& totals, const QString& point) {
 
 void addToTotals(RowCounts& totals, const SeasonStats& season) {
     totals.games += season.Games;
-    totals.comp += season.Comp;
-    totals.att += season.Att;
-    totals.yds += season.Yds;
-    totals.td += season.TD;
-    totals.ints += season.Int;
+    totals.passing += seasonCounts(season);
 }
 
 } // namespace
@@ -84,7 +72,7 @@ std::vector<CareerRow> careerRows(const std::vector<SeasonStats>& seasons, const
         // Every record read counts toward the career, listed or not.
         addToTotals(totals, seasons[i]);
     }
-    if (totals.comp > 0)
+    if (totals.passing.completions > 0)
         rows.push_back(careerRow(totals, point));
     return rows;
 }

@@ -14,36 +14,14 @@ namespace {
 
 constexpr std::size_t maxRecords = 100;
 
-// The five counts that a rating reads, for the season or one pass type. 64-bit, as a career's
-// sums of 32-bit season counts need.
-struct Line {
-    std::int64_t att = 0;
-    std::int64_t comp = 0;
-    std::int64_t yds = 0;
-    std::int64_t td = 0;
-    std::int64_t ints = 0;
-
-    void add(const Line& other) {
-        att += other.att;
-        comp += other.comp;
-        yds += other.yds;
-        td += other.td;
-        ints += other.ints;
-    }
-};
-
 // Short, Medium, Long and Blitz, in that order.
-using TypeLines = std::array<Line, 4>;
+using TypeLines = std::array<PasserCounts, 4>;
 
 TypeLines typeLines(const SeasonStats& s) {
     return {{{s.ShortAtt, s.ShortComp, s.ShortYds, s.ShortTD, s.ShortInt},
              {s.MediumAtt, s.MediumComp, s.MediumYds, s.MediumTD, s.MediumInt},
              {s.LongAtt, s.LongComp, s.LongYds, s.LongTD, s.LongInt},
              {s.BlitzAtt, s.BlitzComp, s.BlitzYds, s.BlitzTD, s.BlitzInt}}};
-}
-
-Currency rating(const Line& line) {
-    return passerRating({line.att, line.comp, line.yds, line.td, line.ints});
 }
 
 class Page {
@@ -60,18 +38,18 @@ public:
     }
     void whole(std::int64_t count) { value(wholeText(count)); }
     void currency(Currency amount) { value(currencyText(amount, m_point)); }
-    void ratingCell(const Line& counts) { currency(rating(counts)); }
+    void ratingCell(const PasserCounts& counts) { currency(passerRating(counts)); }
 
     // PCT, YDS, AVG, TD, INT and RAT of a season or of the career, after G, CMP and ATT.
-    void figures(const Line& counts) {
-        whole(counts.comp);
-        whole(counts.att);
-        currency(completionPercentage(counts.comp, counts.att));
-        whole(counts.yds);
-        value(counts.att > 0 ? patternText(counts.yds, counts.att, u"###.0", m_point)
-                             : QStringLiteral("0"));
-        whole(counts.td);
-        whole(counts.ints);
+    void figures(const PasserCounts& counts) {
+        whole(counts.completions);
+        whole(counts.attempts);
+        currency(completionPercentage(counts.completions, counts.attempts));
+        whole(counts.yards);
+        value(counts.attempts > 0 ? patternText(counts.yards, counts.attempts, u"###.0", m_point)
+                                  : QStringLiteral("0"));
+        whole(counts.touchdowns);
+        whole(counts.interceptions);
         ratingCell(counts);
     }
 
@@ -101,22 +79,22 @@ void writeHead(Page& page, const QString& name) {
 
 struct Totals {
     std::int32_t games = 0;
-    Line all;
+    PasserCounts all;
     TypeLines types;
 };
 
 void writeSeason(Page& page, const SeasonStats& season, Totals& totals) {
-    const Line all{season.Att, season.Comp, season.Yds, season.TD, season.Int};
+    const PasserCounts all = seasonCounts(season);
     page.line(QStringLiteral("<tr bgcolor=#CCCCCC>"));
     page.whole(season.Season);
     page.whole(season.Games);
     page.figures(all);
     totals.games += season.Games;
-    totals.all.add(all);
+    totals.all += all;
     const TypeLines types = typeLines(season);
     for (std::size_t t = 0; t < types.size(); ++t) {
         page.ratingCell(types[t]);
-        totals.types[t].add(types[t]);
+        totals.types[t] += types[t];
     }
     page.line(QStringLiteral("</tr>"));
 }
@@ -126,7 +104,7 @@ void writeCareer(Page& page, const Totals& totals) {
     page.value(QStringLiteral("Career"));
     page.whole(totals.games);
     page.figures(totals.all);
-    for (const Line& type : totals.types)
+    for (const PasserCounts& type : totals.types)
         page.ratingCell(type);
     page.line(QStringLiteral("</tr></table>"));
 }

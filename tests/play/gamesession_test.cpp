@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakecareer.h"
+#include "support/playtypedraw.h"
 #include "support/scriptedrandom.h"
 
 #include "play/gamesession.h"
@@ -22,19 +23,6 @@ FakeCareer seasonTwoAfterThreeGames() {
     career.seasonNumber = 2;
     career.gamesBefore = 3;
     return career;
-}
-
-double playTypeDraw(std::int16_t playType) {
-    switch (playType) {
-    case PlayType::Long:
-        return 0.0;
-    case PlayType::Short:
-        return 50.0 / 99;
-    case PlayType::Medium:
-        return 80.0 / 99;
-    default:
-        return 0.99999;
-    }
 }
 
 struct Session {

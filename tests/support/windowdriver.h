@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "support/playtypedraw.h"
 #include "support/scriptedrandom.h"
 
 #include "app/hirestimer.h"
@@ -12,20 +13,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-
-// The draw that picks `playType` at a snap.
-inline double playTypeDraw(std::int16_t playType) {
-    switch (playType) {
-    case PlayType::Long:
-        return 0.0;
-    case PlayType::Short:
-        return 50.0 / 99;
-    case PlayType::Medium:
-        return 80.0 / 99;
-    default:
-        return 0.99999;
-    }
-}
 
 // Plays the main window as the player does, through its menu and its button, with a scripted
 // random source. The test feeds the timer's events itself: the real timer's signals are held

@@ -15,24 +15,20 @@ public:
         QString text;
     };
 
-    void inform(const QString& title, const QString& text) override
-    {
+    void inform(const QString& title, const QString& text) override {
         m_messages.append({QStringLiteral("inform"), title, text});
     }
-    void warn(const QString& title, const QString& text) override
-    {
+    void warn(const QString& title, const QString& text) override {
         m_messages.append({QStringLiteral("warn"), title, text});
     }
-    bool askRetry(const QString& title, const QString& text) override
-    {
+    bool askRetry(const QString& title, const QString& text) override {
         m_messages.append({QStringLiteral("retry"), title, text});
         return m_retriesLeft-- > 0;
     }
 
     void setRetries(int retries) { m_retriesLeft = retries; }
     const QList<Message>& messages() const { return m_messages; }
-    QStringList titles() const
-    {
+    QStringList titles() const {
         QStringList result;
         for (const Message& message : m_messages)
             result << message.title;

@@ -3,13 +3,15 @@
 # Sets up a Debian 12 machine for Gridlark, builds it, then plays it or runs the test suite.
 #   tools/setup.sh play   install what is missing, build, start the game
 #   tools/setup.sh test   install what is missing, build, run every test headless through CTest,
-#                         then again in a build with AddressSanitizer and UndefinedBehaviorSanitizer
+#                         then again in a build with AddressSanitizer and UndefinedBehaviorSanitizer,
+#                         then fuzzes the career files for a minute
 set -euo pipefail
 
 mode=${1:-play}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$top/build"
 sanitized="$top/build-asan"
+fuzzing="$top/build-fuzz"
 
 packages=(
     build-essential cmake ninja-build pkg-config
@@ -56,6 +58,10 @@ test)
     configure_and_build "$sanitized" -DCMAKE_BUILD_TYPE=Debug -DGRIDLARK_SANITIZE=ON
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
         run_tests "$sanitized"
+    CC=clang CXX=clang++ cmake -S "$top" -B "$fuzzing" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DGRIDLARK_FUZZ=ON
+    cmake --build "$fuzzing" --target careerfiles_fuzz
+    bash "$top/fuzz/run_fuzz.sh" "$fuzzing" 60
     ;;
 *)
     echo "usage: tools/setup.sh play|test" >&2

@@ -2,18 +2,14 @@
 #include "app/hirestimer.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
-HiResTimer::HiResTimer(QObject* parent) : QObject(parent) {
-    m_clock.start();
-    m_wake.setTimerType(Qt::PreciseTimer);
-    m_wake.setInterval(1);
-    connect(&m_wake, &QTimer::timeout, this, &HiResTimer::deliverDue);
-}
+HiResTimer::HiResTimer(QObject* parent) : QObject(parent) {}
 
 void HiResTimer::add(const QString& key, int intervalMs, bool started) {
     Entry& entry = m_entries[key];
-    entry.intervalNs = qint64(std::max(intervalMs, 1)) * 1'000'000;
+    entry.interval = std::chrono::milliseconds(std::max(intervalMs, 1));
     entry.started = false;
     setStarted(key, started);
 }
@@ -24,7 +20,7 @@ void HiResTimer::setStarted(const QString& key, bool started) {
         return;
     Entry& entry = found->second;
     entry.started = started;
-    entry.startedAtNs = m_clock.nsecsElapsed();
+    entry.startedAt = Clock::now();
     entry.delivered = 0;
     updateWake();
 }
@@ -34,32 +30,48 @@ bool HiResTimer::isStarted(const QString& key) const {
     return found != m_entries.end() && found->second.started;
 }
 
+bool HiResTimer::event(QEvent* event) {
+    if (event->type() != WakeThread::eventType())
+        return QObject::event(event);
+    deliverDue();
+    updateWake();
+    return true;
+}
+
 void HiResTimer::deliverDue() {
     std::vector<QString> keys;
     for (const auto& [key, entry] : m_entries)
         if (entry.started)
             keys.push_back(key);
-    for (const QString& key : keys) {
-        // A handler may stop (or restart) the timer it is called for; look it up every time.
-        for (;;) {
-            const auto found = m_entries.find(key);
-            if (found == m_entries.end() || !found->second.started)
-                break;
-            Entry& entry = found->second;
-            const qint64 due = (m_clock.nsecsElapsed() - entry.startedAtNs) / entry.intervalNs;
-            if (entry.delivered >= due)
-                break;
-            ++entry.delivered;
-            emit timer(key);
-        }
+    for (const QString& key : keys)
+        deliverDue(key);
+}
+
+void HiResTimer::deliverDue(const QString& key) {
+    // A handler may stop (or restart) the timer it is called for; look it up every time.
+    for (;;) {
+        const auto found = m_entries.find(key);
+        if (found == m_entries.end() || !found->second.started)
+            return;
+        Entry& entry = found->second;
+        const qint64 due = (Clock::now() - entry.startedAt) / entry.interval;
+        if (entry.delivered >= due)
+            return;
+        ++entry.delivered;
+        emit timer(key);
     }
 }
 
 void HiResTimer::updateWake() {
-    const bool anyStarted = std::any_of(m_entries.begin(), m_entries.end(),
-                                        [](const auto& item) { return item.second.started; });
-    if (anyStarted && !m_wake.isActive())
-        m_wake.start();
-    else if (!anyStarted)
-        m_wake.stop();
+    std::optional<Clock::time_point> next;
+    for (const auto& [key, entry] : m_entries) {
+        if (!entry.started)
+            continue;
+        const Clock::time_point due = entry.startedAt + (entry.delivered + 1) * entry.interval;
+        next = next ? std::min(*next, due) : due;
+    }
+    if (next)
+        m_wake.wakeAt(*next);
+    else
+        m_wake.disarm();
 }

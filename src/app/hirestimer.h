@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QElapsedTimer>
+#include "app/wakethread.h"
+
 #include <QObject>
 #include <QString>
-#include <QTimer>
+#include <chrono>
 #include <map>
 
 // Keyed millisecond timers whose events arrive on the GUI thread. Time is kept against a
@@ -23,18 +24,23 @@ public:
 signals:
     void timer(const QString& key);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    using Clock = WakeThread::Clock;
+
     struct Entry {
-        qint64 intervalNs = 1'000'000;
+        Clock::duration interval = std::chrono::milliseconds(1);
         bool started = false;
-        qint64 startedAtNs = 0;
+        Clock::time_point startedAt;
         qint64 delivered = 0;
     };
 
     void deliverDue();
+    void deliverDue(const QString& key);
     void updateWake();
 
-    QElapsedTimer m_clock;
-    QTimer m_wake;
     std::map<QString, Entry> m_entries;
+    WakeThread m_wake{this};
 };

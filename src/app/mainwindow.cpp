@@ -100,6 +100,8 @@ void MainWindow::cTmr_Timer(const QString&) {
 }
 
 void MainWindow::render() {
+    // The meter first: a snap's timer starts before the slower text and picture updates.
+    renderMeter();
     const MainView& view = m_session.view();
     m_lblCurrentThrow->setText(view.currentThrow);
     m_lblCurrentStats->setText(view.currentStats);
@@ -110,15 +112,15 @@ void MainWindow::render() {
     m_cmdThrow->setEnabled(view.buttonEnabled);
     m_mnuClear->setEnabled(view.clearEnabled);
     showOnlyPicture(view.picture);
-    renderMeter();
 }
 
 void MainWindow::renderMeter() {
     const MainView& view = m_session.view();
-    if (m_pbThrow->value() != view.meter)
-        m_pbThrow->setValue(view.meter);
+    // The timer first: the progress bar repaints at once whenever its value changes.
     if (m_cTmr->isStarted(timerKey) != view.timerStarted)
         m_cTmr->setStarted(timerKey, view.timerStarted);
+    if (m_pbThrow->value() != view.meter)
+        m_pbThrow->setValue(view.meter);
 }
 
 void MainWindow::showOnlyPicture(Picture picture) {

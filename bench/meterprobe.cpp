@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "meterprobe.h"
 
-#include "app/playbutton.h"
 #include "benchwindow.h"
 #include "play/mainview.h"
 #include "play/throwrules.h"
@@ -24,11 +23,6 @@ std::uint32_t ticksOf(const BenchWindow& bench) {
 MeterProbe::MeterProbe(BenchWindow& bench, int snaps) : m_bench(bench), m_snaps(snaps) {
     QObject::connect(bench.meter(), &QProgressBar::valueChanged, &m_loop,
                      [this](int value) { meterShows(value); });
-    // Connected after the window's own handler, so this runs once the snap has started the
-    // timer: what lies between the press and this is the window's handling of the press.
-    QObject::connect(bench.window().findChild<PlayButton*>(QStringLiteral("cmdThrow")),
-                     &PlayButton::mouseDown, &m_loop,
-                     [this] { m_pressHandledMs = double(m_sinceSnap.nsecsElapsed()) / 1e6; });
     m_watchdog.setSingleShot(true);
     QObject::connect(&m_watchdog, &QTimer::timeout, &m_loop,
                      [this] { fail(QStringLiteral("the meter did not reach its target")); });
@@ -55,7 +49,14 @@ void MeterProbe::snap() {
 }
 
 void MeterProbe::meterShows(int value) {
-    if (value != MeterTarget || m_reached)
+    if (m_reached)
+        return;
+    // The window starts the timer just before it empties the meter.
+    if (value == 0) {
+        m_timerStartedMs = double(m_sinceSnap.nsecsElapsed()) / 1e6;
+        return;
+    }
+    if (value != MeterTarget)
         return;
     const double elapsedMs = double(m_sinceSnap.nsecsElapsed()) / 1e6;
     m_reached = true;
@@ -69,8 +70,8 @@ void MeterProbe::meterShows(int value) {
         fail(QStringLiteral("%1 timer events to the target at speed %2").arg(ticks).arg(m_speed));
         return;
     }
-    m_timings.push_back({elapsedMs - double(ticks), m_pressHandledMs,
-                         elapsedMs - m_pressHandledMs - double(ticks)});
+    m_timings.push_back({elapsedMs - double(ticks), m_timerStartedMs,
+                         elapsedMs - m_timerStartedMs - double(ticks)});
     // The throw is left to the event loop so that the timer finishes its event first.
     QTimer::singleShot(0, &m_loop, [this] { throwAndWait(); });
 }

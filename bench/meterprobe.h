@@ -43,7 +43,7 @@ private:
     QElapsedTimer m_sinceSnap;
     std::uint32_t m_ticksAtSnap = 0;
     int m_speed = 0;
-    double m_pressHandledMs = 0;
+    double m_timerStartedMs = 0;
     bool m_reached = false;
     std::vector<SnapTiming> m_timings;
     QString m_failure;

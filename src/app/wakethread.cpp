@@ -53,7 +53,8 @@ void WakeThread::run() {
             continue;
         m_armed = false;
         lock.unlock();
-        QCoreApplication::postEvent(m_target, new QEvent(eventType()));
+        // Ahead of repaints and other work already queued: the meter must not wait for them.
+        QCoreApplication::postEvent(m_target, new QEvent(eventType()), Qt::HighEventPriority);
         lock.lock();
     }
 }

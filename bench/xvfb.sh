@@ -23,6 +23,16 @@ start_xvfb() {
     done
     export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
     rm -f "$number_file"
+    # Now and then the server named a display that does not yet take connections.
+    tries=0
+    until xwininfo -root >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 500 ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+            echo "Xvfb on $DISPLAY takes no connections" >&2
+            return 1
+        fi
+        sleep 0.01
+    done
 }
 
 stop_xvfb() {

@@ -106,8 +106,8 @@ void readCareer(FileCareer& career, CountingMessenger& messenger, const QString&
           "the career table lists more than every record and the career");
     for (const QString& text : recordTexts(records, QStringLiteral(",")))
         check(!text.isEmpty(), "a record shows no value");
-    const ExportOutcome outcome =
-        runExport(career.dataDirectory(), seasons, records, name, QStringLiteral("."));
+    // Once read, both files are whole, so the export reads them as the windows did.
+    const ExportOutcome outcome = exportCareer(career, name, QStringLiteral("."));
     check(outcome.saved, "the page could not be saved");
     checkPage(career.dataDirectory(), listedSeasons(seasons));
     if (!open)

@@ -10,8 +10,9 @@ public:
     virtual ~Career() = default;
     // Loads the current season into the season snapshot; false once the career is complete.
     virtual bool openStats(GameState& state) = 0;
-    // Adds the finished game to its season.
-    virtual void saveStats(const GameState& state) = 0;
+    // Adds the finished game to its season; false when the game could not be kept, and then
+    // no record may be checked against it.
+    virtual bool saveStats(const GameState& state) = 0;
     // Checks the finished game against the game records; true when one of them fell.
     virtual bool checkBestGame(const GameState& state) = 0;
     // Wipes the stored seasons; the records stay.

@@ -61,8 +61,7 @@ void GameSession::throwBall() {
 void GameSession::closeGame() {
     m_view.buttonEnabled = false;
     m_view.clearEnabled = true;
-    m_career.saveStats(m_state);
-    if (m_career.checkBestGame(m_state)) {
+    if (m_career.saveStats(m_state) && m_career.checkBestGame(m_state)) {
         m_view.picture = Picture::Trophy;
         m_view.currentThrow = QStringLiteral("A Record Has Been Broken!");
     }

@@ -7,8 +7,17 @@
 #include <QString>
 #include <vector>
 
+// The career exactly as its files hold it; `error` names the file and the reason when one of
+// them could not be read or is damaged, and then nothing else is to be trusted.
+struct StoredCareer {
+    std::vector<SeasonStats> seasons;
+    CareerRecords records;
+    QString error;
+};
+
 // The stored career as the career window, the records window and the export read it: afresh
-// at every call, so each opening shows the files as they are now.
+// at every call, so each opening shows the files as they are now. Reading takes no lock: every
+// file is replaced whole, so a reader always sees a whole file.
 class CareerArchive {
 public:
     virtual ~CareerArchive() = default;
@@ -16,6 +25,9 @@ public:
     virtual std::vector<SeasonStats> loadSeasons() = 0;
     // The records; all zero when none are kept yet.
     virtual CareerRecords loadRecords() = 0;
+    // Both files as they are, nothing mended and nothing told: for the export, which writes
+    // only from a career it could read.
+    virtual StoredCareer readCareer() = 0;
     // Where the career files, and the exported page, live.
     virtual QString dataDirectory() const = 0;
 };

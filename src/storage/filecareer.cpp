@@ -11,6 +11,7 @@
 #include "storage/seasonaddition.h"
 
 #include <QDir>
+#include <QStringList>
 #include <utility>
 
 namespace {
@@ -32,6 +33,28 @@ SeasonStats recordAt(const std::vector<SeasonStats>& seasons, std::size_t number
     return number <= seasons.size() ? seasons[number - 1] : SeasonStats{};
 }
 
+QString mendSeasons(QByteArray& bytes) {
+    const SeasonsContent content = readSeasonsContent(bytes);
+    if (!content.problem.isEmpty())
+        bytes = seasonsBytes(content.seasons);
+    return content.problem;
+}
+
+QString mendRecords(QByteArray& bytes) {
+    const RecordsContent content = readRecordsContent(bytes);
+    if (!content.problem.isEmpty())
+        bytes = encodeRecords(content.records);
+    return content.problem;
+}
+
+// The seasons a reader lists: records 1 to 100.
+std::vector<SeasonStats> listedSeasons(const QByteArray& bytes) {
+    std::vector<SeasonStats> seasons = readSeasonsContent(bytes).seasons;
+    if (seasons.size() > maxSeasonRecords)
+        seasons.resize(maxSeasonRecords);
+    return seasons;
+}
+
 } // namespace
 
 FileCareer::FileCareer(QString dataDirectory, Messenger& messenger)
@@ -45,6 +68,35 @@ QString FileCareer::recordsPath() const {
     return QDir(m_dataDirectory).filePath(QStringLiteral("gdk.rec"));
 }
 
+FileCareer::Read FileCareer::readFile(const QString& path, Mend mend, OnDamage onDamage) {
+    // A missing file is made empty, as a career has always begun; where nothing can be
+    // created it still reads, as empty.
+    createIfMissing(path);
+    const ReadResult read = readWholeFile(path);
+    if (!read.error.isEmpty())
+        return {{}, failure(path, read.error)};
+    QByteArray mended = read.bytes;
+    const QString problem = mend(mended);
+    if (problem.isEmpty())
+        return {read.bytes, {}};
+    switch (onDamage) {
+    case OnDamage::Refuse:
+        return {{}, failure(path, QStringLiteral("it is damaged: ") + problem)};
+    case OnDamage::MendLocking: {
+        FileLock lock(path);
+        if (!lock.error().isEmpty())
+            return {{}, failure(path, problem + QStringLiteral(", and ") + lock.error())};
+        // Read again: another copy of the game may have mended it meanwhile.
+        return readFile(path, mend, OnDamage::MendLocked);
+    }
+    case OnDamage::MendLocked:
+        break;
+    }
+    if (QString kept = keepDamaged(path, problem, mended); !kept.isEmpty())
+        return {{}, kept};
+    return {mended, {}};
+}
+
 QString FileCareer::keepDamaged(const QString& path, const QString& problem,
                                 const QByteArray& repaired) {
     QString error;
@@ -54,60 +106,33 @@ QString FileCareer::keepDamaged(const QString& path, const QString& problem,
                                  error + u')');
     if (QString written = replaceFile(path, repaired); !written.isEmpty())
         return failure(path, written);
-    m_messenger.warn(
-        QStringLiteral("Damaged File"),
-        QStringLiteral("%1 is damaged: %2.\nIt has been kept as %3, and the game "
-                       "goes on with what could be read.")
-            .arg(QDir::toNativeSeparators(path), problem, QDir::toNativeSeparators(*copy)));
+    tell(true, QStringLiteral("Damaged File"),
+         QStringLiteral("%1 is damaged: %2.\nIt has been kept as %3, and the game "
+                        "goes on with what could be read.")
+             .arg(QDir::toNativeSeparators(path), problem, QDir::toNativeSeparators(*copy)));
     return {};
 }
 
-FileCareer::Seasons FileCareer::readSeasons() {
-    const QString path = seasonsPath();
-    if (QString created = createIfMissing(path); !created.isEmpty())
-        return {{}, failure(path, created)};
-    const ReadResult read = readWholeFile(path);
-    if (!read.error.isEmpty())
-        return {{}, failure(path, read.error)};
-    SeasonsContent content = readSeasonsContent(read.bytes);
-    if (!content.problem.isEmpty()) {
-        if (QString kept = keepDamaged(path, content.problem, seasonsBytes(content.seasons));
-            !kept.isEmpty())
-            return {{}, kept};
-    }
-    return {std::move(content.seasons), {}};
-}
-
-FileCareer::Records FileCareer::readRecords() {
-    const QString path = recordsPath();
-    if (QString created = createIfMissing(path); !created.isEmpty())
-        return {{}, failure(path, created)};
-    const ReadResult read = readWholeFile(path);
-    if (!read.error.isEmpty())
-        return {{}, failure(path, read.error)};
-    RecordsContent content = readRecordsContent(read.bytes);
-    if (!content.problem.isEmpty()) {
-        if (QString kept = keepDamaged(path, content.problem, encodeRecords(content.records));
-            !kept.isEmpty())
-            return {{}, kept};
-    }
-    return {content.records, {}};
+QString FileCareer::underLock(const QString& path, const std::function<QString()>& change) {
+    FileLock lock(path);
+    if (!lock.error().isEmpty())
+        return failure(path, lock.error());
+    return change();
 }
 
 bool FileCareer::openStats(GameState& state) {
-    FileLock lock(seasonsPath());
-    if (!lock.error().isEmpty()) {
-        m_messenger.warn(QStringLiteral("Career Stats Not Read"),
-                         failure(seasonsPath(), lock.error()));
-        return false;
-    }
-    const Seasons seasons = readSeasons();
-    if (!seasons.error.isEmpty()) {
-        m_messenger.warn(QStringLiteral("Career Stats Not Read"), seasons.error);
-        return false;
-    }
+    const Read read = readFile(seasonsPath(), mendSeasons, OnDamage::MendLocking);
+    const bool open =
+        read.error.isEmpty() && loadCurrentSeason(readSeasonsContent(read.bytes).seasons, state);
+    if (!read.error.isEmpty())
+        tell(true, QStringLiteral("Career Stats Not Read"), read.error);
+    deliverNotices();
+    return open;
+}
+
+bool FileCareer::loadCurrentSeason(const std::vector<SeasonStats>& seasons, GameState& state) {
     for (std::size_t n = 1; n <= seasonsInCareer; ++n) {
-        const SeasonStats season = recordAt(seasons.list, n);
+        const SeasonStats season = recordAt(seasons, n);
         if (season.Games != gamesInSeason) {
             state.SeasonAttempts = season.Att;
             state.SeasonCompletions = season.Comp;
@@ -119,61 +144,62 @@ bool FileCareer::openStats(GameState& state) {
             return true;
         }
     }
-    m_messenger.inform(careerOverTitle, careerOverText);
+    tell(false, careerOverTitle, careerOverText);
     return false;
 }
 
 QString FileCareer::addGame(const GameState& state) {
-    FileLock lock(seasonsPath());
-    if (!lock.error().isEmpty())
-        return failure(seasonsPath(), lock.error());
-    Seasons seasons = readSeasons();
-    if (!seasons.error.isEmpty())
-        return seasons.error;
+    const Read read = readFile(seasonsPath(), mendSeasons, OnDamage::MendLocked);
+    if (!read.error.isEmpty())
+        return read.error;
+    std::vector<SeasonStats> seasons = readSeasonsContent(read.bytes).seasons;
     std::size_t n = 1;
-    while (n < maxSeasonRecords && recordAt(seasons.list, n).Games == gamesInSeason)
+    while (n < maxSeasonRecords && recordAt(seasons, n).Games == gamesInSeason)
         ++n;
-    SeasonStats season = addGameToSeason(recordAt(seasons.list, n), state);
+    SeasonStats season = addGameToSeason(recordAt(seasons, n), state);
     season.Season = static_cast<std::int32_t>(n);
-    if (seasons.list.size() < n)
-        seasons.list.resize(n);
-    seasons.list[n - 1] = season;
-    if (QString written = replaceFile(seasonsPath(), seasonsBytes(seasons.list));
-        !written.isEmpty())
+    if (seasons.size() < n)
+        seasons.resize(n);
+    seasons[n - 1] = season;
+    if (QString written = replaceFile(seasonsPath(), seasonsBytes(seasons)); !written.isEmpty())
         return failure(seasonsPath(), written);
     m_currentSeason = season;
-    // The season's records follow its save, so that a season that failed to save (or a crash
-    // before it) never leaves records made of games the career does not hold.
-    if (season.Games == gamesInSeason) {
-        updateRecords([&](CareerRecords& records) { checkSeasonRecords(season, records); });
-        m_messenger.inform(QStringLiteral("Season Over"),
-                           QStringLiteral("Season %1 is over").arg(n));
-    }
     return {};
 }
 
-void FileCareer::saveStats(const GameState& state) {
+bool FileCareer::saveStats(const GameState& state) {
     if (!withRetry(QStringLiteral("Game Not Saved"), QStringLiteral("The game could not be saved"),
-                   [&] { return addGame(state); }))
+                   [&] { return underLock(seasonsPath(), [&] { return addGame(state); }); })) {
         m_messenger.warn(QStringLiteral("Game Not Saved"),
-                         QStringLiteral("The game was not saved; %1 is as it was.")
+                         QStringLiteral("The game was not saved; %1 is as it was, and no record "
+                                        "was checked against the game.")
                              .arg(QDir::toNativeSeparators(seasonsPath())));
+        return false;
+    }
+    // The season's records follow its save, so that a season that failed to save (or a crash
+    // before it) never leaves records made of games the career does not hold.
+    if (m_currentSeason.Games == gamesInSeason) {
+        updateRecords(
+            [&](CareerRecords& records) { checkSeasonRecords(m_currentSeason, records); });
+        m_messenger.inform(QStringLiteral("Season Over"),
+                           QStringLiteral("Season %1 is over").arg(m_currentSeason.Season));
+    }
+    return true;
 }
 
 bool FileCareer::updateRecords(const std::function<void(CareerRecords&)>& update) {
-    const auto attempt = [&]() -> QString {
-        FileLock lock(recordsPath());
-        if (!lock.error().isEmpty())
-            return failure(recordsPath(), lock.error());
-        Records read = readRecords();
+    const auto change = [&]() -> QString {
+        const Read read = readFile(recordsPath(), mendRecords, OnDamage::MendLocked);
         if (!read.error.isEmpty())
             return read.error;
-        update(read.records);
-        const QString written = replaceFile(recordsPath(), encodeRecords(read.records));
+        CareerRecords records = readRecordsContent(read.bytes).records;
+        update(records);
+        const QString written = replaceFile(recordsPath(), encodeRecords(records));
         return written.isEmpty() ? written : failure(recordsPath(), written);
     };
     if (withRetry(QStringLiteral("Records Not Saved"),
-                  QStringLiteral("The records could not be saved"), attempt))
+                  QStringLiteral("The records could not be saved"),
+                  [&] { return underLock(recordsPath(), change); }))
         return true;
     m_messenger.warn(QStringLiteral("Records Not Saved"),
                      QStringLiteral("The records were not saved; %1 is as it was.")
@@ -189,44 +215,67 @@ bool FileCareer::checkBestGame(const GameState& state) {
 }
 
 void FileCareer::clearCareer() {
-    FileLock lock(seasonsPath());
-    QString error = lock.error();
-    if (error.isEmpty())
-        error = removeFile(seasonsPath());
+    const QString error = underLock(seasonsPath(), [&] {
+        const QString removed = removeFile(seasonsPath());
+        return removed.isEmpty() ? removed : failure(seasonsPath(), removed);
+    });
     if (!error.isEmpty())
         m_messenger.warn(QStringLiteral("Career Not Cleared"),
-                         QStringLiteral("The career could not be cleared.\n") +
-                             failure(seasonsPath(), error));
+                         QStringLiteral("The career could not be cleared.\n") + error);
 }
 
 std::vector<SeasonStats> FileCareer::loadSeasons() {
-    FileLock lock(seasonsPath());
-    Seasons seasons =
-        lock.error().isEmpty() ? readSeasons() : Seasons{{}, failure(seasonsPath(), lock.error())};
-    if (!seasons.error.isEmpty())
-        m_messenger.warn(QStringLiteral("Career Stats Not Read"), seasons.error);
-    if (seasons.list.size() > maxSeasonRecords)
-        seasons.list.resize(maxSeasonRecords);
-    return seasons.list;
+    const Read read = readFile(seasonsPath(), mendSeasons, OnDamage::MendLocking);
+    if (!read.error.isEmpty())
+        tell(true, QStringLiteral("Career Stats Not Read"), read.error);
+    deliverNotices();
+    return listedSeasons(read.bytes);
 }
 
 CareerRecords FileCareer::loadRecords() {
-    FileLock lock(recordsPath());
-    const Records read =
-        lock.error().isEmpty() ? readRecords() : Records{{}, failure(recordsPath(), lock.error())};
+    const Read read = readFile(recordsPath(), mendRecords, OnDamage::MendLocking);
     if (!read.error.isEmpty())
-        m_messenger.warn(QStringLiteral("Records Not Read"), read.error);
-    return read.records;
+        tell(true, QStringLiteral("Records Not Read"), read.error);
+    deliverNotices();
+    return readRecordsContent(read.bytes).records;
+}
+
+StoredCareer FileCareer::readCareer() {
+    const Read seasons = readFile(seasonsPath(), mendSeasons, OnDamage::Refuse);
+    const Read records = readFile(recordsPath(), mendRecords, OnDamage::Refuse);
+    QStringList errors;
+    for (const QString& error : {seasons.error, records.error})
+        if (!error.isEmpty())
+            errors << error;
+    if (!errors.isEmpty())
+        return {{}, {}, errors.join(u'\n')};
+    return {listedSeasons(seasons.bytes), readRecordsContent(records.bytes).records, {}};
 }
 
 bool FileCareer::withRetry(const QString& title, const QString& what,
                            const std::function<QString()>& attempt) {
     for (;;) {
         const QString error = attempt();
+        deliverNotices();
         if (error.isEmpty())
             return true;
         if (!m_messenger.askRetry(title, what + QStringLiteral(":\n") + error +
                                              QStringLiteral("\n\nTry again?")))
             return false;
+    }
+}
+
+void FileCareer::tell(bool warning, const QString& title, const QString& text) {
+    m_notices.push_back({warning, title, text});
+}
+
+void FileCareer::deliverNotices() {
+    std::vector<Notice> notices;
+    notices.swap(m_notices);
+    for (const Notice& notice : notices) {
+        if (notice.warning)
+            m_messenger.warn(notice.title, notice.text);
+        else
+            m_messenger.inform(notice.title, notice.text);
     }
 }

@@ -6,6 +6,7 @@
 #include "storage/careerrecords.h"
 #include "storage/seasonstats.h"
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -13,22 +14,24 @@
 class Messenger;
 
 // The career kept in the data directory: gdk.dat, one record per season, and gdk.rec, the
-// records. Every change replaces its file atomically under that file's lock; every failure
-// reaches the player with the file's name and the system's reason, and a damaged file is kept
-// under another name before anything new is written.
+// records. Every change replaces its file atomically under that file's lock, held from the read
+// to the rename and never while the player reads a message; reading takes no lock. Every
+// failure reaches the player with the file's name and the system's reason, and a damaged file
+// is kept under another name before anything new is written.
 class FileCareer final : public Career, public CareerArchive {
 public:
     FileCareer(QString dataDirectory, Messenger& messenger);
 
     bool openStats(GameState& state) override;
-    void saveStats(const GameState& state) override;
+    bool saveStats(const GameState& state) override;
     bool checkBestGame(const GameState& state) override;
     void clearCareer() override;
 
-    // At most 100 seasons; a missing file is created empty.
+    // At most 100 seasons; a missing file is created empty where that can be done.
     std::vector<SeasonStats> loadSeasons() override;
-    // A missing file is created empty and reads as all zero.
+    // A missing file is created empty where that can be done, and reads as all zero.
     CareerRecords loadRecords() override;
+    StoredCareer readCareer() override;
     QString dataDirectory() const override { return m_dataDirectory; }
     QString seasonsPath() const;
     QString recordsPath() const;
@@ -36,24 +39,39 @@ public:
     const SeasonStats& currentSeason() const { return m_currentSeason; }
 
 private:
-    struct Seasons {
-        std::vector<SeasonStats> list;
+    // What a read does with a file it finds damaged.
+    enum class OnDamage {
+        MendLocked,  // keeps a copy and rewrites it; the caller holds the file's lock
+        MendLocking, // the same, taking the file's lock for just that
+        Refuse,      // reports the damage as the read's failure
+    };
+    struct Read {
+        QByteArray bytes; // as they are, or as mended
         QString error;
     };
-    struct Records {
-        CareerRecords records;
-        QString error;
+    // Returns what is wrong with the bytes and puts what can be kept of them in their place.
+    using Mend = QString (*)(QByteArray& bytes);
+    struct Notice {
+        bool warning;
+        QString title;
+        QString text;
     };
 
-    Seasons readSeasons();
-    Records readRecords();
+    Read readFile(const QString& path, Mend mend, OnDamage onDamage);
     QString keepDamaged(const QString& path, const QString& problem, const QByteArray& repaired);
+    QString underLock(const QString& path, const std::function<QString()>& change);
     QString addGame(const GameState& state);
+    bool loadCurrentSeason(const std::vector<SeasonStats>& seasons, GameState& state);
     bool updateRecords(const std::function<void(CareerRecords&)>& update);
     bool withRetry(const QString& title, const QString& what,
                    const std::function<QString()>& attempt);
+    void tell(bool warning, const QString& title, const QString& text);
+    void deliverNotices();
 
     QString m_dataDirectory;
     Messenger& m_messenger;
     SeasonStats m_currentSeason;
+    // Messages wait here until no lock is held, so that no other copy of the game waits
+    // behind a box that nobody has answered.
+    std::vector<Notice> m_notices;
 };

@@ -6,23 +6,66 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
-WriteFault& writeFault() {
-    static WriteFault fault;
+FileFault& fileFault() {
+    static FileFault fault;
     return fault;
 }
 
-QString injectedFault(const QString& path) {
-    return writeFault() ? writeFault()(path) : QString();
+QString injectedFault(const QString& path, FileStep step) {
+    return fileFault() ? fileFault()(path, step) : QString();
+}
+
+// Writes and flushes the bytes to a temporary file beside `path` and renames it over `path`.
+QString writeAndRename(const QString& path, const QByteArray& bytes) {
+    if (QString fault = injectedFault(path, FileStep::Open); !fault.isEmpty())
+        return fault;
+    QSaveFile file(path);
+    // Unbuffered, so that the one write reaches the system and its failure is seen here.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    QString error = injectedFault(path, FileStep::Write);
+    if (error.isEmpty() && file.write(bytes) != bytes.size())
+        error = file.errorString();
+    if (error.isEmpty())
+        error = injectedFault(path, FileStep::Flush);
+    // QSaveFile ignores a failed flush to disk and renames anyway; the old file must stay
+    // until the new one is known to be on disk, so the flush is made and checked here.
+    if (error.isEmpty() && ::fsync(file.handle()) != 0)
+        error = qt_error_string(errno);
+    if (error.isEmpty())
+        error = injectedFault(path, FileStep::Rename);
+    if (!error.isEmpty()) {
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+// A rename is only durable once the directory that holds the name is on disk too.
+QString flushDirectory(const QString& path) {
+    if (QString fault = injectedFault(path, FileStep::DirectoryFlush); !fault.isEmpty())
+        return fault;
+    const QByteArray directory = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return qt_error_string(errno);
+    const int flushed = ::fsync(fd);
+    const int reason = errno;
+    ::close(fd);
+    return flushed == 0 ? QString() : qt_error_string(reason);
 }
 
 } // namespace
 
-void setWriteFault(WriteFault fault) {
-    writeFault() = std::move(fault);
+void setFileFault(FileFault fault) {
+    fileFault() = std::move(fault);
 }
 
 ReadResult readWholeFile(const QString& path) {
@@ -40,7 +83,7 @@ ReadResult readWholeFile(const QString& path) {
 QString createIfMissing(const QString& path) {
     if (QFileInfo::exists(path))
         return {};
-    if (QString fault = injectedFault(path); !fault.isEmpty())
+    if (QString fault = injectedFault(path, FileStep::Create); !fault.isEmpty())
         return fault;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFileInfo::exists(path))
@@ -49,34 +92,28 @@ QString createIfMissing(const QString& path) {
 }
 
 QString replaceFile(const QString& path, const QByteArray& bytes) {
-    if (QString fault = injectedFault(path); !fault.isEmpty())
-        return fault;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        // Cancelling replaces the reason with its own, so the system's is taken first.
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    // QSaveFile ignores a failed flush to disk and renames anyway; the old file must stay
-    // until the new one is known to be on disk, so the flush is made and checked here.
-    if (::fsync(file.handle()) != 0) {
-        const int reason = errno;
-        file.cancelWriting();
-        return qt_error_string(reason);
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    const bool existed = QFileInfo::exists(path);
+    // Kept to be put back should the new name not reach the disk.
+    const ReadResult old = readWholeFile(path);
+    if (!old.error.isEmpty())
+        return old.error;
+    if (QString error = writeAndRename(path, bytes); !error.isEmpty())
+        return error;
+    const QString error = flushDirectory(path);
+    if (error.isEmpty())
+        return {};
+    if (existed)
+        writeAndRename(path, old.bytes);
+    else
+        QFile::remove(path);
+    return QStringLiteral("its directory could not be flushed to disk (%1)").arg(error);
 }
 
 QString removeFile(const QString& path) {
     QFile file(path);
     if (!file.exists() && !QFileInfo(path).isSymLink())
         return {};
-    if (QString fault = injectedFault(path); !fault.isEmpty())
+    if (QString fault = injectedFault(path, FileStep::Remove); !fault.isEmpty())
         return fault;
     if (!file.remove())
         return file.errorString();
@@ -88,7 +125,7 @@ std::optional<QString> keepCopy(const QString& path, const QString& suffix, QStr
     QString target = path + u'.' + suffix + u'-' + stamp;
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = path + u'.' + suffix + u'-' + stamp + u'-' + QString::number(n);
-    if (QString fault = injectedFault(target); !fault.isEmpty()) {
+    if (QString fault = injectedFault(target, FileStep::Copy); !fault.isEmpty()) {
         error = fault;
         return std::nullopt;
     }

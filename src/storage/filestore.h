@@ -17,8 +17,11 @@ ReadResult readWholeFile(const QString& path);
 // Creates an empty file where none exists; an existing file is left alone.
 QString createIfMissing(const QString& path);
 
-// Replaces the file with `bytes` through a temporary file flushed to disk and renamed over
-// it, so a crash leaves either the old file or the new one. Returns the failure, or empty.
+// The one way a career file or the page is replaced: the bytes go to a temporary file in one
+// checked write, which is flushed to disk and checked, renamed over the old file, and then the
+// directory itself is flushed so that the new name survives a power cut. Any failing step
+// leaves the old file whole (a failed directory flush puts the old content back). Returns the
+// failure, or empty.
 QString replaceFile(const QString& path, const QByteArray& bytes);
 
 // Removes the file if it exists. Returns the failure, or empty.
@@ -28,7 +31,10 @@ QString removeFile(const QString& path);
 // nullopt with `error` set.
 std::optional<QString> keepCopy(const QString& path, const QString& suffix, QString& error);
 
-// A seam for tests: when set, called before every write with the path; a non-empty result
-// makes that write fail with it as the reason.
-using WriteFault = std::function<QString(const QString& path)>;
-void setWriteFault(WriteFault fault);
+// The steps of the file operations above that can fail.
+enum class FileStep { Create, Open, Write, Flush, Rename, DirectoryFlush, Remove, Copy };
+
+// A seam for tests: when set, called before every step with the path it works on; a non-empty
+// result makes that step fail with it as the reason.
+using FileFault = std::function<QString(const QString& path, FileStep step)>;
+void setFileFault(FileFault fault);

@@ -51,6 +51,7 @@ private slots:
     void theMeterRisesOncePerSpeedsWorthOfEventsAndStopsFull();
     void tickCountRunsOnFromSnapToSnap();
     void aFullMeterThrowIsFarOff();
+    void theLastAttemptClosesTheGameInOrder_data();
     void theLastAttemptClosesTheGameInOrder();
     void aBrokenRecordShowsTheTrophy();
     void newGameDuringASnapLeavesAThrowWithoutPlayType();
@@ -164,8 +165,20 @@ void GameSessionTest::aFullMeterThrowIsFarOff() {
     QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Hike"));
 }
 
+void GameSessionTest::theLastAttemptClosesTheGameInOrder_data() {
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("saved") << true << QStringList{"save", "best", "open"};
+    // A game the career does not hold is checked against no record.
+    QTest::newRow("not saved") << false << QStringList{"save", "open"};
+}
+
 void GameSessionTest::theLastAttemptClosesTheGameInOrder() {
+    QFETCH(bool, kept);
+    QFETCH(QStringList, calls);
     Session s;
+    s.career.keeps = kept;
+    s.career.recordFalls = true;
     scriptNewGame(s.random, 0);
     s.game.newGame(); // 26 attempts
     s.career.calls.clear();
@@ -174,13 +187,15 @@ void GameSessionTest::theLastAttemptClosesTheGameInOrder() {
         s.random.push(0.9); // each throw at meter 0 is far off and not intercepted
         s.game.press();
     }
-    QCOMPARE(s.career.calls, (QStringList{"save", "best", "open"}));
-    QCOMPARE(s.career.savedAttempts, 26);
+    QCOMPARE(s.career.calls, calls);
+    QCOMPARE(s.career.savedAttempts, kept ? 26 : 0);
     QVERIFY(!s.game.view().buttonEnabled);
     QVERIFY(s.game.view().clearEnabled);
     QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Hike"));
-    QCOMPARE(s.game.view().careerStats, QStringLiteral("G 4 0-0 0% 0 YDS 0 TD 0 INT .00"));
-    QCOMPARE(s.game.view().currentThrow, QStringLiteral("Long Pass Incomplete!"));
+    QCOMPARE(s.game.view().careerStats, kept ? QStringLiteral("G 4 0-0 0% 0 YDS 0 TD 0 INT .00")
+                                             : QStringLiteral("G 3 0-0 0% 0 YDS 0 TD 0 INT .00"));
+    QCOMPARE(s.game.view().currentThrow, kept ? QStringLiteral("A Record Has Been Broken!")
+                                              : QStringLiteral("Long Pass Incomplete!"));
 }
 
 void GameSessionTest::aBrokenRecordShowsTheTrophy() {

@@ -184,26 +184,31 @@ void FileCareerTest::aFailedSaveOffersToRetryAndLeavesTheFile() {
     CareerDir c;
     c.playGame();
     const QByteArray before = contents(c.dat());
-    setWriteFault([](const QString&) { return QStringLiteral("No space left on device"); });
-    c.career.saveStats(aGame());
-    setWriteFault({});
+    const QByteArray records = contents(c.rec());
+    setFileFault(
+        [](const QString&, FileStep) { return QStringLiteral("No space left on device"); });
+    QVERIFY(!c.career.saveStats(aGame()));
+    setFileFault({});
+    QCOMPARE(contents(c.rec()), records);
     QCOMPARE(contents(c.dat()), before);
     QCOMPARE(c.messenger.messages().front().kind, QStringLiteral("retry"));
     QVERIFY(
         c.messenger.messages().front().text.contains(QStringLiteral("No space left on device")));
     QVERIFY(c.messenger.messages().front().text.contains(c.dat()));
     QCOMPARE(c.messenger.messages().back().kind, QStringLiteral("warn"));
+    QVERIFY(c.messenger.messages().back().text.contains(QStringLiteral("no record was checked")));
 }
 
 void FileCareerTest::aRetriedSaveKeepsTheGame() {
     CareerDir c;
     int failures = 2;
-    setWriteFault([&](const QString&) {
-        return failures-- > 0 ? QStringLiteral("Input/output error") : QString();
+    setFileFault([&](const QString&, FileStep step) {
+        return step == FileStep::Open && failures-- > 0 ? QStringLiteral("Input/output error")
+                                                        : QString();
     });
     c.messenger.setRetries(5);
-    c.career.saveStats(aGame());
-    setWriteFault({});
+    QVERIFY(c.career.saveStats(aGame()));
+    setFileFault({});
     QCOMPARE(c.messenger.titles(),
              (QStringList{QStringLiteral("Game Not Saved"), QStringLiteral("Game Not Saved")}));
     QCOMPARE(decodeSeason(contents(c.dat())).Att, 30);

@@ -15,10 +15,13 @@ public:
         state.SeasonGames = gamesBefore + saved;
         return open;
     }
-    void saveStats(const GameState& state) override {
+    bool saveStats(const GameState& state) override {
         calls << QStringLiteral("save");
+        if (!keeps)
+            return false;
         savedAttempts = state.GameAttempts;
         ++saved;
+        return true;
     }
     bool checkBestGame(const GameState&) override {
         calls << QStringLiteral("best");
@@ -31,6 +34,7 @@ public:
     int gamesBefore = 0;
     bool open = true;
     bool recordFalls = false;
+    bool keeps = true; // false: every save fails
     int saved = 0;
     int savedAttempts = 0;
 };

@@ -32,7 +32,8 @@ private slots:
     void everyLineEndsInCarriageReturnLineFeed();
     void exportingTwiceGivesTheSameBytes();
     void theConfirmationNamesTheDirectory();
-    void aFailedLineLeavesThePreviousPageWhole();
+    void aCareerThatCannotBeReadWritesNoPage_data();
+    void aCareerThatCannotBeReadWritesNoPage();
     void aDirectoryWhereThePageShouldBeIsReported();
     void theCareerIsReadFromItsFiles();
 };
@@ -70,25 +71,43 @@ void ExportWriterTest::theConfirmationNamesTheDirectory() {
     QCOMPARE(outcome.text, QStringLiteral("gdk.html saved to ") + dir.path());
 }
 
-void ExportWriterTest::aFailedLineLeavesThePreviousPageWhole() {
+void ExportWriterTest::aCareerThatCannotBeReadWritesNoPage_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes"); // empty: a directory stands where the file should
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("seasons damaged")
+        << QStringLiteral("gdk.dat") << encodeSeason(playedSeason()) + "xy"
+        << QStringLiteral("112 bytes");
+    QTest::newRow("records damaged")
+        << QStringLiteral("gdk.rec") << QByteArray(52, '\xff') << QStringLiteral("impossible");
+    QTest::newRow("seasons unreadable")
+        << QStringLiteral("gdk.dat") << QByteArray() << QStringLiteral("is a directory");
+    QTest::newRow("records unreadable")
+        << QStringLiteral("gdk.rec") << QByteArray() << QStringLiteral("is a directory");
+}
+
+void ExportWriterTest::aCareerThatCannotBeReadWritesNoPage() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("gdk.html"));
-    QVERIFY(runExport(dir.path(), {}, {}, QStringLiteral("Old"), QStringLiteral(".")).saved);
-    const QByteArray before = contents(path);
-    for (const qsizetype failingLine : {qsizetype{0}, qsizetype{50}, qsizetype{108}}) {
-        const ExportOutcome outcome = runExport(
-            dir.path(), {playedSeason()}, {}, QStringLiteral("New"), QStringLiteral("."),
-            [failingLine](qsizetype line) {
-                return line == failingLine ? QStringLiteral("No space left on device") : QString();
-            });
-        QVERIFY(!outcome.saved);
-        QCOMPARE(outcome.title, QStringLiteral("File Not Saved"));
-        QVERIFY(outcome.text.contains(path));
-        QVERIFY(outcome.text.contains(QStringLiteral("No space left on device")));
-        QVERIFY(!outcome.text.contains(QStringLiteral("gdk.html saved to")));
-        QCOMPARE(contents(path), before);
-    }
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gdk.html")});
+    const QString page = dir.filePath(QStringLiteral("gdk.html"));
+    write(page, "<p>an earlier page</p>\r\n");
+    if (bytes.isEmpty())
+        QVERIFY(QDir(dir.path()).mkdir(file));
+    else
+        write(dir.filePath(file), bytes);
+    RecordingMessenger messenger;
+    FileCareer career(dir.path(), messenger);
+    const ExportOutcome outcome = exportCareer(career, QStringLiteral("Sam"), QStringLiteral("."));
+    QVERIFY(!outcome.saved);
+    QCOMPARE(outcome.title, QStringLiteral("File Not Saved"));
+    QVERIFY2(outcome.text.contains(dir.filePath(file) + QStringLiteral(": ")) &&
+                 outcome.text.contains(reason),
+             qPrintable(outcome.text));
+    QCOMPARE(contents(page), QByteArray("<p>an earlier page</p>\r\n"));
+    QVERIFY(messenger.messages().isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.damaged-*")}), QStringList());
 }
 
 void ExportWriterTest::aDirectoryWhereThePageShouldBeIsReported() {

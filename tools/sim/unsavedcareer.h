@@ -11,7 +11,7 @@ public:
         state.SeasonNumber = 1;
         return true;
     }
-    void saveStats(const GameState&) override {}
+    bool saveStats(const GameState&) override { return true; }
     bool checkBestGame(const GameState&) override { return false; }
     void clearCareer() override {}
 };

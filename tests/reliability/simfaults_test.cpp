@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// gridlark-sim with its file calls failing (under fiu-run), on a genuinely full disk (a small
-// tmpfs, where mounting is permitted) and with a directory where the page should go: each run
-// must end normally, say which file failed and why, fail its status, and change no file.
+// gridlark-sim on a genuinely full disk (a small tmpfs, where mounting is permitted) and with a
+// directory where the page should go: each run must end normally, say which file failed and
+// why, fail its status, and change no file. Single failing system calls are the fault-point
+// test's.
 #include "careerondisk.h"
 #include "simrun.h"
 #include "support/filebytes.h"
@@ -59,9 +60,6 @@ void checkFailedRun(const SimRun& run, const QString& directory,
 class SimFaultsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void aFailingCallIsToldAndChangesNothing_data();
-    void aFailingCallIsToldAndChangesNothing();
     void aFullDiskIsToldAndTheGameCanBeSavedLater();
     void aDirectoryWherethePageGoesIsTold();
     void cleanupTestCase();
@@ -70,76 +68,13 @@ private:
     int m_runs = 0;
 };
 
-void SimFaultsTest::initTestCase() {
-    QVERIFY2(QFileInfo(QStringLiteral(GRIDLARK_FIU_RUN)).isExecutable(),
-             "fiu-run was not found: install fiu-utils (tools/setup.sh does)");
-}
-
-void SimFaultsTest::aFailingCallIsToldAndChangesNothing_data() {
-    QTest::addColumn<QString>("point");
-    QTest::addColumn<int>("error");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("mustFail");
-    // Flushes to disk that nothing depends on (the lock file's, and the second one Qt makes
-    // after the checked one) may fail unheard; the checked ones, of the file and then of its
-    // directory, use fsync. A lock file that can never be removed holds the next lock of the
-    // same run for its whole wait, so removal fails only where nothing is locked twice.
-    const struct {
-        const char* point;
-        int error;
-        bool mustFail;
-    } faults[] = {
-        {"posix/io/oc/open", EIO, true},         {"posix/io/rw/read", EIO, true},
-        {"posix/io/rw/write", EIO, true},        {"posix/io/rw/write", ENOSPC, true},
-        {"posix/io/sync/fsync", EIO, true},      {"posix/io/sync/fsync", ENOSPC, true},
-        {"posix/io/sync/fdatasync", EIO, false}, {"posix/io/dir/rename", EIO, true},
-    };
-    for (const auto& fault : faults) {
-        const QString reason = qt_error_string(fault.error);
-        for (const auto& [name, arguments] : {std::pair{"game", oneGame}, {"export", exportPage}})
-            QTest::addRow("%s, %s %s", name, fault.point, qPrintable(reason))
-                << QString::fromLatin1(fault.point) << fault.error << arguments << fault.mustFail;
-    }
-    QTest::addRow("export, posix/io/dir/unlink")
-        << QStringLiteral("posix/io/dir/unlink") << EIO << exportPage << false;
-}
-
-void SimFaultsTest::aFailingCallIsToldAndChangesNothing() {
-    QFETCH(QString, point);
-    QFETCH(int, error);
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, mustFail);
-    QTemporaryDir dir;
-    playThreeGames(dir.path());
-    write(QDir(dir.path()).filePath(QStringLiteral("gdk.html")), "<p>an earlier page</p>\r\n");
-    const QMap<QString, QByteArray> before = careerFiles(dir.path());
-    const QStringList fiu{QStringLiteral(GRIDLARK_FIU_RUN),
-                          QStringLiteral("-x"),
-                          QStringLiteral("-f"),
-                          QString(),
-                          QStringLiteral("-c"),
-                          QStringLiteral("enable name=%1,failinfo=%2").arg(point).arg(error)};
-    const SimRun run = runSim(QStringList{QStringLiteral("--dir"), dir.path()} + arguments, fiu);
-    ++m_runs;
-    QCOMPARE(run.status, QProcess::NormalExit);
-    if (mustFail || run.exitCode != 0) {
-        checkFailedRun(run, dir.path(), before, qt_error_string(error));
-        return;
-    }
-    const CareerOnDisk career = readCareer(dir.path());
-    QVERIFY2(career.messages.isEmpty(), qPrintable(career.messages.join(u'\n')));
-    const qint64 played = arguments == oneGame ? 1 : 0;
-    QCOMPARE(career.total(&SeasonStats::Games), 3 + played);
-    QCOMPARE(GameLines(run.out).count(), int(played));
-}
-
 void SimFaultsTest::aFullDiskIsToldAndTheGameCanBeSavedLater() {
     QTemporaryDir mountPoint;
     const QString disk = mountPoint.path();
     if (QProcess::execute(QStringLiteral("mount"),
                           {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
                            QStringLiteral("size=64k"), QStringLiteral("tmpfs"), disk}) != 0)
-        QSKIP("mounting a small disk is not permitted here; the full disk is injected above");
+        QSKIP("mounting a small disk needs root; the fault-point test injects a full disk");
     const auto unmount = qScopeGuard([&] {
         QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), disk});
     });

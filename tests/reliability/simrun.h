@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <algorithm>
 
-// One finished run of gridlark-sim, optionally started through a wrapper such as fiu-run.
+// One finished run of gridlark-sim.
 struct SimRun {
     QProcess::ExitStatus status = QProcess::CrashExit;
     int exitCode = -1;
@@ -15,20 +15,14 @@ struct SimRun {
     QString err;
 };
 
-inline void startSim(QProcess& process, const QStringList& arguments,
-                     const QStringList& wrapper = {}) {
+inline void startSim(QProcess& process, const QStringList& arguments) {
     process.setStandardInputFile(QProcess::nullDevice());
-    if (wrapper.isEmpty()) {
-        process.start(QStringLiteral(GRIDLARK_SIM), arguments);
-        return;
-    }
-    process.start(wrapper.front(),
-                  wrapper.mid(1) + QStringList{QStringLiteral(GRIDLARK_SIM)} + arguments);
+    process.start(QStringLiteral(GRIDLARK_SIM), arguments);
 }
 
-inline SimRun runSim(const QStringList& arguments, const QStringList& wrapper = {}) {
+inline SimRun runSim(const QStringList& arguments) {
     QProcess process;
-    startSim(process, arguments, wrapper);
+    startSim(process, arguments);
     process.waitForFinished(180000);
     return {process.exitStatus(), process.exitCode(), process.readAllStandardOutput(),
             QString::fromLocal8Bit(process.readAllStandardError())};

@@ -4,17 +4,33 @@
 #include "play/draws.h"
 #include "play/gamestate.h"
 #include "play/playtype.h"
+#include "play/randomsource.h"
 #include "play/throwrules.h"
 
 #include <QTest>
+#include <array>
+#include <cmath>
+#include <map>
+
+namespace {
+
+constexpr int draws = 200'000;
+constexpr std::uint64_t fixedSeed = 20261206;
+
+void compareShare(int count, double expected) {
+    const double share = double(count) / draws;
+    const double tolerance = 5 * std::sqrt(expected * (1 - expected) / draws);
+    QVERIFY2(std::abs(share - expected) <= tolerance,
+             qPrintable(QStringLiteral("share %1, expected %2").arg(share).arg(expected)));
+}
+
+} // namespace
 
 class ThrowRulesTest : public QObject {
     Q_OBJECT
 private slots:
-    void roundedDrawsSendExactHalvesToEven_data();
-    void roundedDrawsSendExactHalvesToEven();
-    void floorDrawsRunOneToN_data();
-    void floorDrawsRunOneToN();
+    void drawsRoundHalvesToEvenOrFloor_data();
+    void drawsRoundHalvesToEvenOrFloor();
     void makeThrowMapsEachBandToItsPlayType_data();
     void makeThrowMapsEachBandToItsPlayType();
     void checkThrowGradesByDistanceFromTheTarget_data();
@@ -25,46 +41,33 @@ private slots:
     void speedsFollowTheirRow();
     void maxThrowsRangesFollowTheirBase_data();
     void maxThrowsRangesFollowTheirBase();
+    void seededDrawsFollowTheirChances();
+    void reseedsWithinOneClockTickStillDiffer();
 };
 
-void ThrowRulesTest::roundedDrawsSendExactHalvesToEven_data() {
+void ThrowRulesTest::drawsRoundHalvesToEvenOrFloor_data() {
+    QTest::addColumn<bool>("rounded"); // round(u × n), else floor(u × n) + 1
     QTest::addColumn<double>("u");
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("value");
-    QTest::newRow("0 gives the low end") << 0.0 << 9 << 0;
-    QTest::newRow("just below 1 gives the high end") << 0.9999999 << 9 << 9;
-    QTest::newRow("4.5 goes to 4") << 0.5 << 9 << 4;
-    QTest::newRow("49.5 goes to 50") << 0.5 << 99 << 50;
-    QTest::newRow("1.5 goes to 2") << 0.25 << 6 << 2;
-    QTest::newRow("4.5 of six goes to 4") << 0.75 << 6 << 4;
-    QTest::newRow("17.5 goes to 18") << 0.5 << 35 << 18;
-    QTest::newRow("just below a half goes down") << 0.4999 << 9 << 4;
-    QTest::newRow("just above a half goes up") << 0.5001 << 9 << 5;
+    QTest::newRow("round: 0 gives the low end") << true << 0.0 << 9 << 0;
+    QTest::newRow("round: just below 1 gives the high end") << true << 0.9999999 << 9 << 9;
+    QTest::newRow("round: 4.5 goes to 4") << true << 0.5 << 9 << 4;
+    QTest::newRow("round: 49.5 goes to 50") << true << 0.5 << 99 << 50;
+    QTest::newRow("round: 1.5 goes to 2") << true << 0.25 << 6 << 2;
+    QTest::newRow("round: just above a half goes up") << true << 0.5001 << 9 << 5;
+    QTest::newRow("floor: 0") << false << 0.0 << 9 << 1;
+    QTest::newRow("floor: 1/9 and a bit") << false << 0.1112 << 9 << 2;
+    QTest::newRow("floor: just below 1") << false << 0.9999999 << 9 << 9;
 }
 
-void ThrowRulesTest::roundedDrawsSendExactHalvesToEven() {
+void ThrowRulesTest::drawsRoundHalvesToEvenOrFloor() {
+    QFETCH(bool, rounded);
     QFETCH(double, u);
     QFETCH(int, n);
     QFETCH(int, value);
     ScriptedRandomSource random{u};
-    QCOMPARE(drawRounded(random, n), value);
-}
-
-void ThrowRulesTest::floorDrawsRunOneToN_data() {
-    QTest::addColumn<double>("u");
-    QTest::addColumn<int>("value");
-    QTest::newRow("0") << 0.0 << 1;
-    QTest::newRow("just below 1/9") << 0.111 << 1;
-    QTest::newRow("1/9 and a bit") << 0.1112 << 2;
-    QTest::newRow("a half") << 0.5 << 5;
-    QTest::newRow("just below 1") << 0.9999999 << 9;
-}
-
-void ThrowRulesTest::floorDrawsRunOneToN() {
-    QFETCH(double, u);
-    QFETCH(int, value);
-    ScriptedRandomSource random{u};
-    QCOMPARE(drawFloorPlusOne(random, 9), value);
+    QCOMPARE(rounded ? drawRounded(random, n) : drawFloorPlusOne(random, n), value);
 }
 
 void ThrowRulesTest::makeThrowMapsEachBandToItsPlayType_data() {
@@ -166,6 +169,60 @@ void ThrowRulesTest::maxThrowsRangesFollowTheirBase() {
     ScriptedRandomSource highest{(r - 1) / 9.0, 0.9999};
     determineMaxThrows(highest, state);
     QCOMPARE(int(state.MaxThrows), low + 6);
+}
+
+// Within five standard errors of each expected share, so a fixed seed never flakes and a
+// misplaced band edge (a shift of 1/99 or more) still fails.
+void ThrowRulesTest::seededDrawsFollowTheirChances() {
+    MixingRandomSource random(fixedSeed);
+    std::array<int, 5> types{};
+    std::map<int, int> shortSpeeds;
+    std::map<int, int> maxThrows;
+    GameState state;
+    for (int i = 0; i < draws; ++i) {
+        ++types[static_cast<std::size_t>(makeThrow(random))];
+        determineSpeeds(random, state);
+        ++shortSpeeds[state.ShortSpeed];
+        determineMaxThrows(random, state);
+        ++maxThrows[state.MaxThrows];
+    }
+    compareShare(types[PlayType::Long], 34.5 / 99);
+    compareShare(types[PlayType::Short], 35.0 / 99);
+    compareShare(types[PlayType::Medium], 21.0 / 99);
+    compareShare(types[PlayType::Blitz], 8.5 / 99);
+    compareShare(shortSpeeds[12], 1.0 / 18);
+    compareShare(shortSpeeds[11], 16.0 / 18);
+    compareShare(shortSpeeds[10], 1.0 / 18);
+    // Bases by r = round(u × 9) + 1, spread round(u × 6): ends half as likely as the middle.
+    const std::map<int, double> baseChance{
+        {20, 1.0 / 18}, {26, 6.0 / 9}, {30, 1.0 / 9}, {33, 1.0 / 9}, {36, 1.0 / 18}};
+    std::map<int, double> expected;
+    for (const auto& [base, chance] : baseChance)
+        for (int spread = 0; spread <= 6; ++spread)
+            expected[base + spread] += chance * (spread == 0 || spread == 6 ? 1.0 / 12 : 1.0 / 6);
+    QCOMPARE(maxThrows.begin()->first, 20);
+    QCOMPARE(maxThrows.rbegin()->first, 42);
+    for (const auto& [value, chance] : expected)
+        compareShare(maxThrows[value], chance);
+}
+
+void ThrowRulesTest::reseedsWithinOneClockTickStillDiffer() {
+    MixingRandomSource random([] { return 43200.25; });
+    random.reseed();
+    const double first = random.uniform();
+    random.reseed();
+    const double second = random.uniform();
+    QVERIFY(first != second);
+    QVERIFY(first >= 0 && first < 1 && second >= 0 && second < 1);
+    // A seeded source reads no clock: reseeding twice draws as reseeding once.
+    MixingRandomSource one(7);
+    MixingRandomSource other(7);
+    for (int i = 0; i < 100; ++i) {
+        one.reseed();
+        other.reseed();
+        other.reseed();
+        QCOMPARE(one.uniform(), other.uniform());
+    }
 }
 
 QTEST_GUILESS_MAIN(ThrowRulesTest)

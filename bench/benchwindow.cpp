@@ -11,7 +11,8 @@
 
 BenchWindow::BenchWindow(std::uint64_t seed)
     : m_random(seed), m_archive(m_archiveDir.path(), m_messenger),
-      m_window({m_random, m_career, m_archive, m_messenger, QStringLiteral(".")}) {}
+      m_window({m_random, m_career, m_archive, m_messenger, QStringLiteral("."),
+                &std::chrono::steady_clock::now}) {}
 
 QProgressBar* BenchWindow::meter() const {
     return m_window.findChild<QProgressBar*>(QStringLiteral("pbThrow"));

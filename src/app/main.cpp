@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
+#include <chrono>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -21,7 +22,8 @@ int main(int argc, char* argv[]) {
     DialogMessenger messenger;
     FileCareer career(chooseDataDirectory(QCoreApplication::applicationDirPath()), messenger);
     MixingRandomSource random(&MixingRandomSource::systemTimeOfDay);
-    MainWindow window({random, career, career, messenger, QLocale().decimalPoint()});
+    MainWindow window({random, career, career, messenger, QLocale().decimalPoint(),
+                       &std::chrono::steady_clock::now});
     messenger.setParent(&window);
     window.show();
     return app.exec();

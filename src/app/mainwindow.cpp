@@ -4,6 +4,7 @@
 #include "app/hirestimer.h"
 #include "app/picturewidget.h"
 #include "app/playbutton.h"
+#include "app/pressinstant.h"
 #include "storage/messenger.h"
 #include "storage/recordswindow.h"
 #include "views/careerwindow.h"
@@ -32,7 +33,7 @@ static void loadPictures() {
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     : QMainWindow(parent), m_session(services.random, services.career, services.decimalPoint),
       m_archive(services.archive), m_messenger(services.messenger),
-      m_decimalPoint(services.decimalPoint) {
+      m_decimalPoint(services.decimalPoint), m_clock(services.clock) {
     setObjectName(QStringLiteral("frmMain"));
     loadPictures();
     buildControls();
@@ -43,7 +44,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
 }
 
 void MainWindow::Form_Load() {
-    m_cTmr = new HiResTimer(this);
+    m_cTmr = new HiResTimer(m_clock, this);
     m_cTmr->setObjectName(QStringLiteral("cTmr"));
     m_cTmr->add(timerKey, 1, false);
     connect(m_cTmr, &HiResTimer::timer, this, &MainWindow::cTmr_Timer);
@@ -89,8 +90,11 @@ void MainWindow::mnuSeasonRecords_Click() {
     window.exec();
 }
 
-void MainWindow::cmdThrow_MouseDown() {
-    m_session.press();
+void MainWindow::cmdThrow_MouseDown(quint64 stampMs) {
+    // The timer may have caught up past the press while the window was held up; the throw is
+    // graded on the meter of the moment the player pressed.
+    const int lateTicks = m_cTmr->settle(timerKey, pressInstant(stampMs, m_clock()));
+    m_session.press(lateTicks);
     render();
 }
 

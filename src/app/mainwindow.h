@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/monotonicclock.h"
 #include "play/gamesession.h"
 
 #include <QMainWindow>
@@ -18,13 +19,15 @@ class QProgressBar;
 class RandomSource;
 
 // What the main window plays with: the random source, where finished games go, the stored
-// career its views read, and how failures and confirmations reach the player.
+// career its views read, how failures and confirmations reach the player, and the clock of
+// the meter's timer and of the presses.
 struct MainWindowServices {
     RandomSource& random;
     Career& career;
     CareerArchive& archive;
     Messenger& messenger;
     QString decimalPoint;
+    MonotonicClock clock;
 };
 
 // frmMain: the game's one main window. It shows what the game session holds and forwards the
@@ -43,7 +46,7 @@ private slots:
     void mnuExportHTML_Click();
     void mnuSeasonStats_Click();
     void mnuSeasonRecords_Click();
-    void cmdThrow_MouseDown();
+    void cmdThrow_MouseDown(quint64 stampMs);
     void cTmr_Timer(const QString& key);
 
 private:
@@ -60,6 +63,7 @@ private:
     CareerArchive& m_archive;
     Messenger& m_messenger;
     QString m_decimalPoint;
+    MonotonicClock m_clock;
     HiResTimer* m_cTmr = nullptr;
     QWidget* m_field = nullptr;
     QGroupBox* m_frmSeasonStats = nullptr;

@@ -9,6 +9,7 @@
 #include "play/throwrules.h"
 #include "stats/statslines.h"
 
+#include <algorithm>
 #include <utility>
 
 GameSession::GameSession(RandomSource& random, Career& career, QString decimalPoint)
@@ -16,6 +17,7 @@ GameSession::GameSession(RandomSource& random, Career& career, QString decimalPo
 
 void GameSession::newGame() {
     m_state.clearGame();
+    m_countedTicks = 0;
     m_view.currentThrow.clear();
     if (!m_career.openStats(m_state))
         return;
@@ -26,9 +28,11 @@ void GameSession::newGame() {
     m_view.clearEnabled = false;
 }
 
-void GameSession::press() {
+void GameSession::press(int lateTicks) {
     if (!m_view.buttonEnabled)
         return;
+    takeBack(lateTicks);
+    m_countedTicks = 0;
     m_random.reseed();
     m_view.picture = Picture::Receiver;
     if (m_view.buttonCaption == HikeCaption)
@@ -76,12 +80,29 @@ void GameSession::tick() {
     // The count runs on for the life of the program; it wraps rather than overflows.
     m_state.TickCount =
         static_cast<std::int32_t>(static_cast<std::uint32_t>(m_state.TickCount) + 1U);
-    const int speed = speedOf(m_state, m_state.ThrowType);
-    if (speed <= 0 || m_state.TickCount % speed != 0)
+    ++m_countedTicks;
+    if (!stepsAt(m_state.TickCount))
         return;
     ++m_view.meter;
     if (m_view.meter >= MeterMaximum)
         m_view.timerStarted = false;
+}
+
+// Undoes the last `ticks` counted events, newest first, exactly as tick() did them; none from
+// before the last press or new game. Only a throw follows, so the timer stays as it is.
+void GameSession::takeBack(int ticks) {
+    for (int undone = std::clamp(ticks, 0, m_countedTicks); undone > 0; --undone) {
+        if (stepsAt(m_state.TickCount))
+            --m_view.meter;
+        m_state.TickCount =
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(m_state.TickCount) - 1U);
+    }
+}
+
+// Whether the timer event that brought the count to `tickCount` raised the meter.
+bool GameSession::stepsAt(std::int32_t tickCount) const {
+    const int speed = speedOf(m_state, m_state.ThrowType);
+    return speed > 0 && tickCount % speed == 0;
 }
 
 void GameSession::clearCareer() {

@@ -2,6 +2,7 @@
 // Whole games through the real window and the real career files in a temporary directory.
 #include "support/filebytes.h"
 #include "support/recordingmessenger.h"
+#include "support/scriptedclock.h"
 #include "support/windowdriver.h"
 
 #include "app/dialogmessenger.h"
@@ -43,7 +44,8 @@ struct CareerParts {
     QTemporaryDir dir;
     RecordingMessenger messenger;
     FileCareer career{dir.path(), messenger};
-    MainWindow window{{random, career, career, messenger, QStringLiteral(".")}};
+    ScriptedClock clock;
+    MainWindow window{{random, career, career, messenger, QStringLiteral("."), clock.function()}};
 };
 
 struct PlayedCareer : CareerParts, WindowDriver {
@@ -133,7 +135,8 @@ void CareerPlayTest::theSixteenthGameEndsTheSeasonWithAnInformationBox() {
     SeasonStats second = earlier;
     second.Season = 2;
     write(career.seasonsPath(), encodeSeason(earlier) + encodeSeason(second) + encodeSeason(third));
-    MainWindow window({random, career, career, messenger, QStringLiteral(".")});
+    ScriptedClock clock;
+    MainWindow window({random, career, career, messenger, QStringLiteral("."), clock.function()});
     messenger.setParent(&window);
     WindowDriver w(window, random);
     w.newGame();

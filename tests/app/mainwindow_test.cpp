@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakecareer.h"
 #include "support/recordingmessenger.h"
+#include "support/scriptedclock.h"
 #include "support/windowdriver.h"
 
 #include "app/accessibilitymirror.h"
@@ -18,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using std::chrono::milliseconds;
+
 namespace {
 
 // The main window over a career that remembers its calls.
@@ -27,12 +30,35 @@ struct WindowParts {
     QTemporaryDir dir;
     RecordingMessenger messenger;
     FileCareer archive{dir.path(), messenger};
-    MainWindow window{{random, career, archive, messenger, QStringLiteral(".")}};
+    ScriptedClock clock;
+    MainWindow window{{random, career, archive, messenger, QStringLiteral("."), clock.function()}};
 };
 
 // The parts come first, so they exist before the driver shows the window.
 struct Window : WindowParts, WindowDriver {
     Window() : WindowDriver(window, random) {}
+
+    // The window held up for `ms` while the clock runs on, then the timer catching up.
+    void holdUp(int ms) {
+        auto* timer = find<HiResTimer>("cTmr");
+        timer->blockSignals(false);
+        clock.advance(milliseconds(ms));
+        QEvent wake(WakeThread::eventType());
+        QCoreApplication::sendEvent(timer, &wake);
+        timer->blockSignals(true);
+    }
+    // A left press carrying the window system's stamp of `agoMs` before now.
+    void pressStamped(int agoMs) {
+        const QPointF centre = QRectF(button()->rect()).center();
+        const QPointF global = button()->mapToGlobal(centre);
+        QMouseEvent down(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        down.setTimestamp(clock.stampAgo(milliseconds(agoMs)));
+        QCoreApplication::sendEvent(button(), &down);
+        QMouseEvent up(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                       Qt::NoModifier);
+        QCoreApplication::sendEvent(button(), &up);
+    }
 };
 
 } // namespace
@@ -45,6 +71,7 @@ private slots:
     void everyControlSitsAtItsPlace();
     void theMenuHasItsItemsAndShortcuts();
     void aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed();
+    void aHeldUpPressIsGradedWhereTheMeterStoodThen();
     void throwsNearTheTargetComplete_data();
     void throwsNearTheTargetComplete();
     void aThrowFiveOffRisksAnInterception();
@@ -137,6 +164,19 @@ void MainWindowTest::aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed() {
     QVERIFY(!w.timerStarted());
     w.ticks(50);
     QCOMPARE(w.meter(), 50);
+}
+
+void MainWindowTest::aHeldUpPressIsGradedWhereTheMeterStoodThen() {
+    Window w;
+    w.newGame();
+    w.snap(PlayType::Long); // speed 7
+    w.holdUp(283);
+    QCOMPARE(w.meter(), 40); // caught up past the press
+    w.pressStamped(30);
+    QCOMPARE(w.window.session().state().TickCount, 253);
+    QCOMPARE(w.meter(), 36);
+    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("Long Pass Incomplete!"));
+    QVERIFY(!w.timerStarted());
 }
 
 void MainWindowTest::throwsNearTheTargetComplete_data() {

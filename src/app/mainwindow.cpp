@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/hirestimer.h"
+#include "app/meterbar.h"
 #include "app/picturewidget.h"
 #include "app/playbutton.h"
 #include "app/pressinstant.h"
@@ -16,7 +17,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
-#include <QProgressBar>
 
 #include "buildinfo.h"
 
@@ -124,7 +124,7 @@ void MainWindow::renderMeter() {
     if (m_cTmr->isStarted(timerKey) != view.timerStarted)
         m_cTmr->setStarted(timerKey, view.timerStarted);
     if (m_pbThrow->value() != view.meter)
-        m_pbThrow->setValue(view.meter);
+        m_pbThrow->showValue(view.meter);
 }
 
 void MainWindow::showOnlyPicture(Picture picture) {

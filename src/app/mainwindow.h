@@ -10,12 +10,12 @@ class Career;
 class CareerArchive;
 class HiResTimer;
 class Messenger;
+class MeterBar;
 class PictureWidget;
 class PlayButton;
 class QAction;
 class QGroupBox;
 class QLabel;
-class QProgressBar;
 class RandomSource;
 
 // What the main window plays with: the random source, where finished games go, the stored
@@ -70,7 +70,7 @@ private:
     QLabel* m_lblCurrentStats = nullptr;
     QLabel* m_lblCareerStats = nullptr;
     QLabel* m_lblCurrentThrow = nullptr;
-    QProgressBar* m_pbThrow = nullptr;
+    MeterBar* m_pbThrow = nullptr;
     PictureWidget* m_imgRec = nullptr;
     PictureWidget* m_imgRef = nullptr;
     PictureWidget* m_imgCup = nullptr;

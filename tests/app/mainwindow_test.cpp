@@ -12,10 +12,12 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +61,20 @@ struct Window : WindowParts, WindowDriver {
                        Qt::NoModifier);
         QCoreApplication::sendEvent(button(), &up);
     }
+    // How wide the meter's fill is where the window has drawn it, not as a fresh painting.
+    int meterFillShown() const {
+        auto* meter = find<QProgressBar>("pbThrow");
+        const QPoint at = meter->mapTo(&window, QPoint(0, 0));
+        const QImage shown =
+            window.screen()
+                ->grabWindow(window.winId(), at.x(), at.y(), meter->width(), meter->height())
+                .toImage();
+        const QRgb fill = meter->palette().color(QPalette::Highlight).rgb();
+        int width = 0;
+        for (int x = 0; x < shown.width(); ++x)
+            width += shown.pixel(x, shown.height() / 2) == fill ? 1 : 0;
+        return width;
+    }
 };
 
 } // namespace
@@ -71,6 +87,7 @@ private slots:
     void everyControlSitsAtItsPlace();
     void theMenuHasItsItemsAndShortcuts();
     void aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed();
+    void everyMeterStepIsDrawnAsItComes();
     void aHeldUpPressIsGradedWhereTheMeterStoodThen();
     void throwsNearTheTargetComplete_data();
     void throwsNearTheTargetComplete();
@@ -164,6 +181,23 @@ void MainWindowTest::aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed() {
     QVERIFY(!w.timerStarted());
     w.ticks(50);
     QCOMPARE(w.meter(), 50);
+}
+
+void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.newGame();
+    w.snap(PlayType::Blitz); // speed 6
+    int drawn = w.meterFillShown();
+    QCOMPARE(drawn, 0);
+    for (int value = 1; value <= 50; ++value) {
+        w.ticks(6);
+        const int fill = w.meterFillShown();
+        QVERIFY2(fill > drawn,
+                 qPrintable(QStringLiteral("meter %1 drawn %2").arg(value).arg(fill)));
+        drawn = fill;
+    }
+    QCOMPARE(drawn, w.find<QProgressBar>("pbThrow")->width() - 2);
 }
 
 void MainWindowTest::aHeldUpPressIsGradedWhereTheMeterStoodThen() {

@@ -10,8 +10,8 @@
 #include <QPushButton>
 
 BenchWindow::BenchWindow(std::uint64_t seed)
-    : m_random(seed), m_archive(m_archiveDir.path(), m_messenger),
-      m_window({m_random, m_career, m_archive, m_messenger, QStringLiteral("."),
+    : m_random(seed), m_archive(m_archiveDir.path(), m_shown),
+      m_window({m_random, m_career, m_archive, m_shown, QStringLiteral("."),
                 &std::chrono::steady_clock::now}) {}
 
 QProgressBar* BenchWindow::meter() const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "app/showfirstmessenger.h"
 #include "play/randomsource.h"
 #include "sim/stderrmessenger.h"
 #include "sim/unsavedcareer.h"
@@ -37,6 +38,7 @@ private:
     MixingRandomSource m_random;
     UnsavedCareer m_career;
     StderrMessenger m_messenger;
+    ShowFirstMessenger m_shown{m_messenger};
     // The views read their career from here; it stays empty and goes with the program.
     QTemporaryDir m_archiveDir;
     FileCareer m_archive;

@@ -3,6 +3,7 @@
 #include "app/accessibilitymirror.h"
 #include "app/dialogmessenger.h"
 #include "app/mainwindow.h"
+#include "app/showfirstmessenger.h"
 #include "play/randomsource.h"
 #include "storage/datadirectory.h"
 #include "storage/filecareer.h"
@@ -19,12 +20,13 @@ int main(int argc, char* argv[]) {
     AccessibilityMirror mirror;
     app.installEventFilter(&mirror);
 
-    DialogMessenger messenger;
+    DialogMessenger dialogs;
+    ShowFirstMessenger messenger(dialogs);
     FileCareer career(chooseDataDirectory(QCoreApplication::applicationDirPath()), messenger);
     MixingRandomSource random(&MixingRandomSource::systemTimeOfDay);
     MainWindow window({random, career, career, messenger, QLocale().decimalPoint(),
                        &std::chrono::steady_clock::now});
-    messenger.setParent(&window);
+    dialogs.setParent(&window);
     window.show();
     return app.exec();
 }

@@ -6,7 +6,7 @@
 #include "app/picturewidget.h"
 #include "app/playbutton.h"
 #include "app/pressinstant.h"
-#include "storage/messenger.h"
+#include "app/showfirstmessenger.h"
 #include "storage/recordswindow.h"
 #include "views/careerwindow.h"
 #include "views/exportwriter.h"
@@ -41,6 +41,11 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     Form_Load();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     render();
+    m_messenger.setShow([this] { render(); });
+}
+
+MainWindow::~MainWindow() {
+    m_messenger.setShow({});
 }
 
 void MainWindow::Form_Load() {

@@ -9,7 +9,6 @@
 class Career;
 class CareerArchive;
 class HiResTimer;
-class Messenger;
 class MeterBar;
 class PictureWidget;
 class PlayButton;
@@ -17,6 +16,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class RandomSource;
+class ShowFirstMessenger;
 
 // What the main window plays with: the random source, where finished games go, the stored
 // career its views read, how failures and confirmations reach the player, and the clock of
@@ -25,7 +25,7 @@ struct MainWindowServices {
     RandomSource& random;
     Career& career;
     CareerArchive& archive;
-    Messenger& messenger;
+    ShowFirstMessenger& messenger;
     QString decimalPoint;
     MonotonicClock clock;
 };
@@ -36,6 +36,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     const GameSession& session() const { return m_session; }
 
@@ -61,7 +62,7 @@ private:
 
     GameSession m_session;
     CareerArchive& m_archive;
-    Messenger& m_messenger;
+    ShowFirstMessenger& m_messenger;
     QString m_decimalPoint;
     MonotonicClock m_clock;
     HiResTimer* m_cTmr = nullptr;

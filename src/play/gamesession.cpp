@@ -57,9 +57,10 @@ void GameSession::throwBall() {
     const std::int16_t grade = checkThrow(m_random, m_view.meter, m_state.LongestInRow);
     PlayContext play{m_state, m_view, m_random, m_decimalPoint};
     figureResults(play, grade, m_state.ThrowType);
+    // Before the game closes: a message at its end comes over the button the play left.
+    m_view.buttonCaption = HikeCaption;
     if (m_state.GameAttempts == m_state.MaxThrows)
         closeGame();
-    m_view.buttonCaption = HikeCaption;
 }
 
 void GameSession::closeGame() {

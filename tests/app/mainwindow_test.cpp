@@ -7,6 +7,7 @@
 #include "app/accessibilitymirror.h"
 #include "app/hirestimer.h"
 #include "app/mainwindow.h"
+#include "app/showfirstmessenger.h"
 #include "play/playtype.h"
 #include "storage/filecareer.h"
 
@@ -31,9 +32,10 @@ struct WindowParts {
     FakeCareer career;
     QTemporaryDir dir;
     RecordingMessenger messenger;
-    FileCareer archive{dir.path(), messenger};
+    ShowFirstMessenger shown{messenger};
+    FileCareer archive{dir.path(), shown};
     ScriptedClock clock;
-    MainWindow window{{random, career, archive, messenger, QStringLiteral("."), clock.function()}};
+    MainWindow window{{random, career, archive, shown, QStringLiteral("."), clock.function()}};
 };
 
 // The parts come first, so they exist before the driver shows the window.
@@ -65,14 +67,14 @@ struct Window : WindowParts, WindowDriver {
     int meterFillShown() const {
         auto* meter = find<QProgressBar>("pbThrow");
         const QPoint at = meter->mapTo(&window, QPoint(0, 0));
-        const QImage shown =
+        const QImage drawn =
             window.screen()
                 ->grabWindow(window.winId(), at.x(), at.y(), meter->width(), meter->height())
                 .toImage();
         const QRgb fill = meter->palette().color(QPalette::Highlight).rgb();
         int width = 0;
-        for (int x = 0; x < shown.width(); ++x)
-            width += shown.pixel(x, shown.height() / 2) == fill ? 1 : 0;
+        for (int x = 0; x < drawn.width(); ++x)
+            width += drawn.pixel(x, drawn.height() / 2) == fill ? 1 : 0;
         return width;
     }
 };

@@ -30,13 +30,14 @@ void BenchWindow::newGame() {
     m_window.findChild<QAction*>(QStringLiteral("mnuNewGame"))->trigger();
 }
 
-void BenchWindow::press() {
+void BenchWindow::press(quint64 stampMs) {
     QPushButton* target = button();
     const QPointF centre = QRectF(target->rect()).center();
     const QPointF global = target->mapToGlobal(centre);
     // Sent, not posted: the press is handled before this returns, as the snap's time assumes.
     QMouseEvent down(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
                      Qt::NoModifier);
+    down.setTimestamp(stampMs);
     QCoreApplication::sendEvent(target, &down);
     QMouseEvent up(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
                    Qt::NoModifier);

@@ -27,8 +27,9 @@ public:
     HiResTimer* timer() const;
 
     void newGame();
-    // A left press and release on the play button: a snap or a throw.
-    void press();
+    // A left press and release on the play button: a snap or a throw. `stampMs` is the window
+    // system's stamp of the press, 0 for none.
+    void press(quint64 stampMs = 0);
     // True when the game is over and the button waits for a new game.
     bool gameOver() const;
 

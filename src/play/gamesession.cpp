@@ -90,7 +90,8 @@ void GameSession::tick() {
 }
 
 // Undoes the last `ticks` counted events, newest first, exactly as tick() did them; none from
-// before the last press or new game. Only a throw follows, so the timer stays as it is.
+// before the last press or new game. Events are counted only while a throw is awaited, and the
+// throw stops the timer, so whether it runs is left alone.
 void GameSession::takeBack(int ticks) {
     for (int undone = std::clamp(ticks, 0, m_countedTicks); undone > 0; --undone) {
         if (stepsAt(m_state.TickCount))

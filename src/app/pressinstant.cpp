@@ -23,8 +23,11 @@ Clock::time_point pressInstant(quint64 stampMs, Clock::time_point handled) {
         static_cast<std::uint32_t>(handledMs.count()) - static_cast<std::uint32_t>(stampMs);
     if (age > oldestPress.count())
         return handled;
-    // The stamp names the millisecond the press fell in; its middle is the nearest guess.
+    // The stamp names the millisecond the press fell in. Its last moment is the earliest sure to
+    // come after the press: no timer event from before the press is ever taken back, and a
+    // press handled within its own millisecond, as on an idle machine, takes back nothing.
     const Clock::time_point instant =
-        Clock::time_point(handledMs - Milliseconds(age)) + std::chrono::microseconds(500);
+        Clock::time_point(handledMs - Milliseconds(age) + Milliseconds(1)) -
+        std::chrono::nanoseconds(1);
     return std::min(instant, handled);
 }

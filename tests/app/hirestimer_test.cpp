@@ -117,15 +117,15 @@ void HiResTimerTest::settlesOnTheEventsDueAtAMoment() {
 }
 
 void HiResTimerTest::placesAPressStampOnTheClock_data() {
-    QTest::addColumn<qint64>("handledUs");
+    QTest::addColumn<qint64>("handledNs");
     QTest::addColumn<quint64>("stampMs");
-    QTest::addColumn<qint64>("pressedUs");
-    const qint64 handled = 90'000'000'700; // 90,000,000.7 ms after boot
-    const qint64 wrapped = (qint64(1) << 32) * 1000 + 10'700;
-    QTest::newRow("30 ms before") << handled << quint64(89'999'970) << 89'999'970'500LL;
-    QTest::newRow("the oldest taken") << handled << quint64(89'998'000) << 89'998'000'500LL;
-    QTest::newRow("across the wrap") << wrapped << quint64(0xFFFF'FFEC) << wrapped - 30'200;
-    QTest::newRow("its own millisecond") << handled - 400 << quint64(90'000'000) << handled - 400;
+    QTest::addColumn<qint64>("pressedNs");     // the last nanosecond of the stamp's millisecond
+    const qint64 handled = 90'000'000'700'000; // 90,000,000.7 ms after boot
+    const qint64 wrapped = (qint64(1) << 32) * 1'000'000 + 10'700'000;
+    QTest::newRow("30 ms before") << handled << quint64(89'999'970) << 89'999'970'999'999LL;
+    QTest::newRow("the oldest taken") << handled << quint64(89'998'000) << 89'998'000'999'999LL;
+    QTest::newRow("across the wrap") << wrapped << quint64(0xFFFF'FFEC) << wrapped - 29'700'001;
+    QTest::newRow("its own millisecond") << handled << quint64(90'000'000) << handled;
     QTest::newRow("missing") << handled << quint64(0) << handled;
     QTest::newRow("in the future") << handled << quint64(90'000'005) << handled;
     QTest::newRow("too old") << handled << quint64(89'997'999) << handled;
@@ -133,12 +133,11 @@ void HiResTimerTest::placesAPressStampOnTheClock_data() {
 }
 
 void HiResTimerTest::placesAPressStampOnTheClock() {
-    QFETCH(qint64, handledUs);
+    QFETCH(qint64, handledNs);
     QFETCH(quint64, stampMs);
-    QFETCH(qint64, pressedUs);
-    const TimePoint pressed = pressInstant(stampMs, TimePoint(microseconds(handledUs)));
-    QCOMPARE(std::chrono::duration_cast<microseconds>(pressed.time_since_epoch()).count(),
-             pressedUs);
+    QFETCH(qint64, pressedNs);
+    const TimePoint pressed = pressInstant(stampMs, TimePoint(std::chrono::nanoseconds(handledNs)));
+    QCOMPARE(std::chrono::nanoseconds(pressed.time_since_epoch()).count(), pressedNs);
 }
 
 QTEST_GUILESS_MAIN(HiResTimerTest)

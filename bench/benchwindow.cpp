@@ -10,8 +10,9 @@
 #include <QPushButton>
 
 BenchWindow::BenchWindow(std::uint64_t seed)
-    : m_random(seed), m_archive(m_archiveDir.path(), m_messenger),
-      m_window({m_random, m_career, m_archive, m_messenger, QStringLiteral(".")}) {}
+    : m_random(seed), m_archive(m_archiveDir.path(), m_shown),
+      m_window({m_random, m_career, m_archive, m_shown, QStringLiteral("."),
+                &std::chrono::steady_clock::now}) {}
 
 QProgressBar* BenchWindow::meter() const {
     return m_window.findChild<QProgressBar*>(QStringLiteral("pbThrow"));
@@ -29,13 +30,14 @@ void BenchWindow::newGame() {
     m_window.findChild<QAction*>(QStringLiteral("mnuNewGame"))->trigger();
 }
 
-void BenchWindow::press() {
+void BenchWindow::press(quint64 stampMs) {
     QPushButton* target = button();
     const QPointF centre = QRectF(target->rect()).center();
     const QPointF global = target->mapToGlobal(centre);
     // Sent, not posted: the press is handled before this returns, as the snap's time assumes.
     QMouseEvent down(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
                      Qt::NoModifier);
+    down.setTimestamp(stampMs);
     QCoreApplication::sendEvent(target, &down);
     QMouseEvent up(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
                    Qt::NoModifier);

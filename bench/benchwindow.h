@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "app/showfirstmessenger.h"
 #include "play/randomsource.h"
 #include "sim/stderrmessenger.h"
 #include "sim/unsavedcareer.h"
@@ -26,8 +27,9 @@ public:
     HiResTimer* timer() const;
 
     void newGame();
-    // A left press and release on the play button: a snap or a throw.
-    void press();
+    // A left press and release on the play button: a snap or a throw. `stampMs` is the window
+    // system's stamp of the press, 0 for none.
+    void press(quint64 stampMs = 0);
     // True when the game is over and the button waits for a new game.
     bool gameOver() const;
 
@@ -37,6 +39,7 @@ private:
     MixingRandomSource m_random;
     UnsavedCareer m_career;
     StderrMessenger m_messenger;
+    ShowFirstMessenger m_shown{m_messenger};
     // The views read their career from here; it stays empty and goes with the program.
     QTemporaryDir m_archiveDir;
     FileCareer m_archive;

@@ -27,3 +27,8 @@ QString summaryLine(const QString& condition, const LatencySummary& summary) {
         .arg(summary.p99Ms, 0, 'f', 2)
         .arg(summary.maxMs, 0, 'f', 2);
 }
+
+QString stepsLine(const QString& what, const LatencySummary& steps) {
+    return QStringLiteral("press %1 median_steps=%2 max_steps=%3")
+        .arg(what, QString::number(steps.medianMs), QString::number(steps.maxMs));
+}

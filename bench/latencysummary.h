@@ -17,3 +17,7 @@ LatencySummary summarize(std::vector<double> samplesMs);
 
 // "meter <condition> median_ms=M p99_ms=P max_ms=X", two decimals each.
 QString summaryLine(const QString& condition, const LatencySummary& summary);
+
+// "press <what> median_steps=M max_steps=X" for a summary of meter steps; the median of an even
+// count may end in .5.
+QString stepsLine(const QString& what, const LatencySummary& steps);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// gridlark-bench: how late the throw meter reaches its target, with the other processor idle
-// and then busy; or, with --screenshot, a picture of the window in the middle of a game.
+// gridlark-bench: how late the throw meter reaches its target with the other processor idle,
+// then busy, then with both processors busy; how far held-up presses are graded from the meter
+// of their moment; or, with --screenshot, a picture of the window in the middle of a game.
 #include "app/accessibilitymirror.h"
 #include "benchwindow.h"
 #include "busyload.h"
 #include "latencysummary.h"
 #include "meterprobe.h"
+#include "pressprobe.h"
 #include "screenshot.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QTextStream>
 #include <cstring>
 #include <exception>
+#include <list>
 #include <optional>
 
 namespace {
@@ -25,7 +28,8 @@ struct Options {
 
 std::optional<Options> parseOptions(const QApplication& app) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Times the throw meter of the game."));
+    parser.setApplicationDescription(
+        QStringLiteral("Times the throw meter of the game and grades held-up presses."));
     parser.addHelpOption();
     const QCommandLineOption snaps(QStringLiteral("snaps"), QStringLiteral("Snaps per condition."),
                                    QStringLiteral("count"), QStringLiteral("200"));
@@ -47,11 +51,12 @@ std::optional<Options> parseOptions(const QApplication& app) {
     return options;
 }
 
-std::vector<double> column(const std::vector<SnapTiming>& timings, double SnapTiming::*field) {
+template <typename Sample, typename Field>
+std::vector<double> column(const std::vector<Sample>& samples, Field Sample::*field) {
     std::vector<double> values;
-    values.reserve(timings.size());
-    for (const SnapTiming& timing : timings)
-        values.push_back(timing.*field);
+    values.reserve(samples.size());
+    for (const Sample& sample : samples)
+        values.push_back(double(sample.*field));
     return values;
 }
 
@@ -81,21 +86,52 @@ std::vector<SnapTiming> measure(const Options& options, const QString& condition
     return timings;
 }
 
-int runMeter(const Options& options) {
-    const std::vector<SnapTiming> idle = measure(options, QStringLiteral("idle"));
-    if (idle.empty())
-        return 1;
-    std::vector<SnapTiming> loaded;
-    {
-        const BusyLoad load;
-        loaded = measure(options, QStringLiteral("loaded"));
+// The same with `busy` processors kept spinning at normal priority meanwhile.
+std::vector<SnapTiming> measureWhileBusy(const Options& options, const QString& condition,
+                                         int busy) {
+    std::list<BusyLoad> loads;
+    for (int i = 0; i < busy; ++i)
+        loads.emplace_back();
+    return measure(options, condition);
+}
+
+// How far held-up presses are graded from the meter of their moment, as the line to report;
+// nothing after a failure, which is reported.
+std::optional<QString> measurePresses(const Options& options) {
+    QTextStream(stderr) << "press drift: " << options.snaps << " presses..." << Qt::endl;
+    BenchWindow bench(options.seed);
+    bench.window().show();
+    PressProbe probe(bench, options.snaps, options.seed);
+    const std::vector<PressDrift> drifts = probe.run();
+    if (!probe.failure().isEmpty()) {
+        QTextStream(stderr) << "press drift: " << probe.failure() << Qt::endl;
+        return std::nullopt;
     }
-    if (loaded.empty())
+    // Where the meter stood when the press was handled: what grading it there would cost.
+    QTextStream(stderr) << stepsLine(QStringLiteral("as-handled"),
+                                     summarize(column(drifts, &PressDrift::asHandledSteps)))
+                        << Qt::endl;
+    return stepsLine(QStringLiteral("drift"), summarize(column(drifts, &PressDrift::gradedSteps)));
+}
+
+int runMeter(const Options& options) {
+    const struct {
+        const char* condition;
+        int busy; // processors kept busy
+    } conditions[] = {{"idle", 0}, {"loaded", 1}, {"busy", 2}};
+    QStringList lines;
+    for (const auto& [condition, busy] : conditions) {
+        const QString name = QString::fromLatin1(condition);
+        const std::vector<SnapTiming> timings = measureWhileBusy(options, name, busy);
+        if (timings.empty())
+            return 1;
+        lines << summaryLine(name, summarize(column(timings, &SnapTiming::lateMs)));
+    }
+    const std::optional<QString> presses = measurePresses(options);
+    if (!presses)
         return 1;
-    QTextStream out(stdout);
-    out << summaryLine(QStringLiteral("idle"), summarize(column(idle, &SnapTiming::lateMs))) << '\n'
-        << summaryLine(QStringLiteral("loaded"), summarize(column(loaded, &SnapTiming::lateMs)))
-        << Qt::endl;
+    lines << *presses;
+    QTextStream(stdout) << lines.join(u'\n') << Qt::endl;
     return 0;
 }
 

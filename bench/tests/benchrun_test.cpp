@@ -25,20 +25,21 @@ Run runBench(const QStringList& arguments) {
 class BenchRunTest : public QObject {
     Q_OBJECT
 private slots:
-    void endsWithOneLinePerCondition();
+    void endsWithOneLinePerConditionAndThePressDrift();
     void refusesAnEmptyRun_data();
     void refusesAnEmptyRun();
 };
 
-void BenchRunTest::endsWithOneLinePerCondition() {
+void BenchRunTest::endsWithOneLinePerConditionAndThePressDrift() {
     const Run run = runBench({QStringLiteral("--snaps"), QStringLiteral("3")});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.lines.size() >= 2);
+    QCOMPARE(run.lines.size(), 4);
     const QRegularExpression line(QStringLiteral(
         R"(^meter (\w+) median_ms=(-?\d+\.\d\d) p99_ms=(-?\d+\.\d\d) max_ms=(-?\d+\.\d\d)$)"));
-    const QStringList conditions{QStringLiteral("idle"), QStringLiteral("loaded")};
-    for (int i = 0; i < 2; ++i) {
-        const QString text = run.lines.at(run.lines.size() - 2 + i);
+    const QStringList conditions{QStringLiteral("idle"), QStringLiteral("loaded"),
+                                 QStringLiteral("busy")};
+    for (int i = 0; i < 3; ++i) {
+        const QString text = run.lines.at(i);
         const QRegularExpressionMatch match = line.match(text);
         QVERIFY2(match.hasMatch(), qPrintable(text));
         QCOMPARE(match.captured(1), conditions.at(i));
@@ -48,6 +49,12 @@ void BenchRunTest::endsWithOneLinePerCondition() {
         // The meter can never reach its target before the timer events it needs have passed.
         QVERIFY2(median >= 0 && median <= p99 && p99 <= max, qPrintable(text));
     }
+    const QRegularExpressionMatch drift =
+        QRegularExpression(
+            QStringLiteral(R"(^press drift median_steps=(\d+(\.5)?) max_steps=(\d+)$)"))
+            .match(run.lines.at(3));
+    QVERIFY2(drift.hasMatch(), qPrintable(run.lines.at(3)));
+    QVERIFY(drift.captured(1).toDouble() <= drift.captured(3).toDouble());
 }
 
 void BenchRunTest::refusesAnEmptyRun_data() {

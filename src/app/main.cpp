@@ -3,6 +3,7 @@
 #include "app/accessibilitymirror.h"
 #include "app/dialogmessenger.h"
 #include "app/mainwindow.h"
+#include "app/showfirstmessenger.h"
 #include "play/randomsource.h"
 #include "storage/datadirectory.h"
 #include "storage/filecareer.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
+#include <chrono>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,11 +20,13 @@ int main(int argc, char* argv[]) {
     AccessibilityMirror mirror;
     app.installEventFilter(&mirror);
 
-    DialogMessenger messenger;
+    DialogMessenger dialogs;
+    ShowFirstMessenger messenger(dialogs);
     FileCareer career(chooseDataDirectory(QCoreApplication::applicationDirPath()), messenger);
     MixingRandomSource random(&MixingRandomSource::systemTimeOfDay);
-    MainWindow window({random, career, career, messenger, QLocale().decimalPoint()});
-    messenger.setParent(&window);
+    MainWindow window({random, career, career, messenger, QLocale().decimalPoint(),
+                       &std::chrono::steady_clock::now});
+    dialogs.setParent(&window);
     window.show();
     return app.exec();
 }

@@ -2,9 +2,11 @@
 #include "app/mainwindow.h"
 
 #include "app/hirestimer.h"
+#include "app/meterbar.h"
 #include "app/picturewidget.h"
 #include "app/playbutton.h"
-#include "storage/messenger.h"
+#include "app/pressinstant.h"
+#include "app/showfirstmessenger.h"
 #include "storage/recordswindow.h"
 #include "views/careerwindow.h"
 #include "views/exportwriter.h"
@@ -15,7 +17,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
-#include <QProgressBar>
 
 #include "buildinfo.h"
 
@@ -32,7 +33,7 @@ static void loadPictures() {
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     : QMainWindow(parent), m_session(services.random, services.career, services.decimalPoint),
       m_archive(services.archive), m_messenger(services.messenger),
-      m_decimalPoint(services.decimalPoint) {
+      m_decimalPoint(services.decimalPoint), m_clock(services.clock) {
     setObjectName(QStringLiteral("frmMain"));
     loadPictures();
     buildControls();
@@ -40,10 +41,15 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     Form_Load();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     render();
+    m_messenger.setShow([this] { render(); });
+}
+
+MainWindow::~MainWindow() {
+    m_messenger.setShow({});
 }
 
 void MainWindow::Form_Load() {
-    m_cTmr = new HiResTimer(this);
+    m_cTmr = new HiResTimer(m_clock, this);
     m_cTmr->setObjectName(QStringLiteral("cTmr"));
     m_cTmr->add(timerKey, 1, false);
     connect(m_cTmr, &HiResTimer::timer, this, &MainWindow::cTmr_Timer);
@@ -89,8 +95,11 @@ void MainWindow::mnuSeasonRecords_Click() {
     window.exec();
 }
 
-void MainWindow::cmdThrow_MouseDown() {
-    m_session.press();
+void MainWindow::cmdThrow_MouseDown(quint64 stampMs) {
+    // The timer may have caught up past the press while the window was held up; the throw is
+    // graded on the meter of the moment the player pressed.
+    const int lateTicks = m_cTmr->settle(timerKey, pressInstant(stampMs, m_clock()));
+    m_session.press(lateTicks);
     render();
 }
 
@@ -120,7 +129,7 @@ void MainWindow::renderMeter() {
     if (m_cTmr->isStarted(timerKey) != view.timerStarted)
         m_cTmr->setStarted(timerKey, view.timerStarted);
     if (m_pbThrow->value() != view.meter)
-        m_pbThrow->setValue(view.meter);
+        m_pbThrow->showValue(view.meter);
 }
 
 void MainWindow::showOnlyPicture(Picture picture) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/monotonicclock.h"
 #include "play/gamesession.h"
 
 #include <QMainWindow>
@@ -8,23 +9,25 @@
 class Career;
 class CareerArchive;
 class HiResTimer;
-class Messenger;
+class MeterBar;
 class PictureWidget;
 class PlayButton;
 class QAction;
 class QGroupBox;
 class QLabel;
-class QProgressBar;
 class RandomSource;
+class ShowFirstMessenger;
 
 // What the main window plays with: the random source, where finished games go, the stored
-// career its views read, and how failures and confirmations reach the player.
+// career its views read, how failures and confirmations reach the player, and the clock of
+// the meter's timer and of the presses.
 struct MainWindowServices {
     RandomSource& random;
     Career& career;
     CareerArchive& archive;
-    Messenger& messenger;
+    ShowFirstMessenger& messenger;
     QString decimalPoint;
+    MonotonicClock clock;
 };
 
 // frmMain: the game's one main window. It shows what the game session holds and forwards the
@@ -33,6 +36,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     const GameSession& session() const { return m_session; }
 
@@ -43,7 +47,7 @@ private slots:
     void mnuExportHTML_Click();
     void mnuSeasonStats_Click();
     void mnuSeasonRecords_Click();
-    void cmdThrow_MouseDown();
+    void cmdThrow_MouseDown(quint64 stampMs);
     void cTmr_Timer(const QString& key);
 
 private:
@@ -58,15 +62,16 @@ private:
 
     GameSession m_session;
     CareerArchive& m_archive;
-    Messenger& m_messenger;
+    ShowFirstMessenger& m_messenger;
     QString m_decimalPoint;
+    MonotonicClock m_clock;
     HiResTimer* m_cTmr = nullptr;
     QWidget* m_field = nullptr;
     QGroupBox* m_frmSeasonStats = nullptr;
     QLabel* m_lblCurrentStats = nullptr;
     QLabel* m_lblCareerStats = nullptr;
     QLabel* m_lblCurrentThrow = nullptr;
-    QProgressBar* m_pbThrow = nullptr;
+    MeterBar* m_pbThrow = nullptr;
     PictureWidget* m_imgRec = nullptr;
     PictureWidget* m_imgRef = nullptr;
     PictureWidget* m_imgCup = nullptr;

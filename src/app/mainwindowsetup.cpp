@@ -2,6 +2,7 @@
 // The controls and the menu of the main window, at their places in the 500 × 322 client area.
 #include "app/mainwindow.h"
 
+#include "app/meterbar.h"
 #include "app/picturewidget.h"
 #include "app/playbutton.h"
 
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <string_view>
 
 namespace {
@@ -77,7 +77,7 @@ void MainWindow::buildControls() {
                                 m_lblCareerStats, "lblCareerStats");
     addFrame("Frame3", QStringLiteral("Current Throw"), 160, m_lblCurrentThrow, "lblCurrentThrow");
 
-    m_pbThrow = new QProgressBar(m_field);
+    m_pbThrow = new MeterBar(m_field);
     m_pbThrow->setObjectName(QStringLiteral("pbThrow"));
     m_pbThrow->setAccessibleName(tr("Throw meter"));
     m_pbThrow->setGeometry(32, 248, 433, 25);

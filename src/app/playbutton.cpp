@@ -11,7 +11,7 @@ PlayButton::PlayButton(QWidget* parent) : QPushButton(parent) {
 
 void PlayButton::mousePressEvent(QMouseEvent* event) {
     // The play comes first: the pressed look repaints at once, and the meter must not wait.
-    emit mouseDown();
+    emit mouseDown(event->timestamp());
     if (event->button() == Qt::LeftButton)
         QPushButton::mousePressEvent(event); // the pressed look; clicked() is not used
     else

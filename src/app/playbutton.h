@@ -11,7 +11,8 @@ public:
     explicit PlayButton(QWidget* parent = nullptr);
 
 signals:
-    void mouseDown();
+    // The window system's stamp of the press, in milliseconds; 0 when it gave none.
+    void mouseDown(quint64 stampMs);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

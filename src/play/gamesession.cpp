@@ -9,6 +9,7 @@
 #include "play/throwrules.h"
 #include "stats/statslines.h"
 
+#include <algorithm>
 #include <utility>
 
 GameSession::GameSession(RandomSource& random, Career& career, QString decimalPoint)
@@ -16,6 +17,7 @@ GameSession::GameSession(RandomSource& random, Career& career, QString decimalPo
 
 void GameSession::newGame() {
     m_state.clearGame();
+    m_countedTicks = 0;
     m_view.currentThrow.clear();
     if (!m_career.openStats(m_state))
         return;
@@ -26,9 +28,11 @@ void GameSession::newGame() {
     m_view.clearEnabled = false;
 }
 
-void GameSession::press() {
+void GameSession::press(int lateTicks) {
     if (!m_view.buttonEnabled)
         return;
+    takeBack(lateTicks);
+    m_countedTicks = 0;
     m_random.reseed();
     m_view.picture = Picture::Receiver;
     if (m_view.buttonCaption == HikeCaption)
@@ -53,9 +57,10 @@ void GameSession::throwBall() {
     const std::int16_t grade = checkThrow(m_random, m_view.meter, m_state.LongestInRow);
     PlayContext play{m_state, m_view, m_random, m_decimalPoint};
     figureResults(play, grade, m_state.ThrowType);
+    // Before the game closes: a message at its end comes over the button the play left.
+    m_view.buttonCaption = HikeCaption;
     if (m_state.GameAttempts == m_state.MaxThrows)
         closeGame();
-    m_view.buttonCaption = HikeCaption;
 }
 
 void GameSession::closeGame() {
@@ -75,12 +80,30 @@ void GameSession::tick() {
     // The count runs on for the life of the program; it wraps rather than overflows.
     m_state.TickCount =
         static_cast<std::int32_t>(static_cast<std::uint32_t>(m_state.TickCount) + 1U);
-    const int speed = speedOf(m_state, m_state.ThrowType);
-    if (speed <= 0 || m_state.TickCount % speed != 0)
+    ++m_countedTicks;
+    if (!stepsAt(m_state.TickCount))
         return;
     ++m_view.meter;
     if (m_view.meter >= MeterMaximum)
         m_view.timerStarted = false;
+}
+
+// Undoes the last `ticks` counted events, newest first, exactly as tick() did them; none from
+// before the last press or new game. Events are counted only while a throw is awaited, and the
+// throw stops the timer, so whether it runs is left alone.
+void GameSession::takeBack(int ticks) {
+    for (int undone = std::clamp(ticks, 0, m_countedTicks); undone > 0; --undone) {
+        if (stepsAt(m_state.TickCount))
+            --m_view.meter;
+        m_state.TickCount =
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(m_state.TickCount) - 1U);
+    }
+}
+
+// Whether the timer event that brought the count to `tickCount` raised the meter.
+bool GameSession::stepsAt(std::int32_t tickCount) const {
+    const int speed = speedOf(m_state, m_state.ThrowType);
+    return speed > 0 && tickCount % speed == 0;
 }
 
 void GameSession::clearCareer() {

@@ -20,7 +20,10 @@ public:
     const MainView& view() const { return m_view; }
 
     void newGame();
-    void press();
+    // A press of the play button. `lateTicks` timer events were counted after the moment the
+    // player pressed (the window was held up before it could handle the press); they are taken
+    // back first, so that a throw is graded on the meter as it stood at that moment.
+    void press(int lateTicks = 0);
     void tick();
     void clearCareer();
 
@@ -29,10 +32,14 @@ private:
     void throwBall();
     void closeGame();
     void refresh();
+    void takeBack(int ticks);
+    bool stepsAt(std::int32_t tickCount) const;
 
     RandomSource& m_random;
     Career& m_career;
     QString m_decimalPoint;
     GameState m_state;
     MainView m_view;
+    // Timer events counted since the last press or new game: the only ones a press takes back.
+    int m_countedTicks = 0;
 };

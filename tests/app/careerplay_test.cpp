@@ -2,9 +2,11 @@
 // Whole games through the real window and the real career files in a temporary directory.
 #include "support/filebytes.h"
 #include "support/recordingmessenger.h"
+#include "support/scriptedclock.h"
 #include "support/windowdriver.h"
 
 #include "app/dialogmessenger.h"
+#include "app/showfirstmessenger.h"
 #include "storage/filecareer.h"
 #include "storage/recordscodec.h"
 #include "storage/seasoncodec.h"
@@ -38,15 +40,33 @@ void whenModalOpens(std::function<void(QWidget*)> answer) {
     });
 }
 
-struct CareerParts {
-    ScriptedRandomSource random;
-    QTemporaryDir dir;
-    RecordingMessenger messenger;
-    FileCareer career{dir.path(), messenger};
-    MainWindow window{{random, career, career, messenger, QStringLiteral(".")}};
+// Records with every message what the window shows as it comes.
+class WindowWatcher final : public Messenger {
+public:
+    std::function<QString()> look;
+    QStringList seen;
+
+    void inform(const QString& title, const QString&) override { seen << title + u'|' + look(); }
+    void warn(const QString& title, const QString& text) override { inform(title, text); }
+    bool askRetry(const QString& title, const QString& text) override {
+        inform(title, text);
+        return false;
+    }
 };
 
-struct PlayedCareer : CareerParts, WindowDriver {
+// The window over the career files in a temporary directory; `Player` is how the career's
+// messages reach the player.
+template <typename Player> struct CareerParts {
+    ScriptedRandomSource random;
+    QTemporaryDir dir;
+    Player messenger;
+    ShowFirstMessenger shown{messenger};
+    FileCareer career{dir.path(), shown};
+    ScriptedClock clock;
+    MainWindow window{{random, career, career, shown, QStringLiteral("."), clock.function()}};
+};
+
+struct PlayedCareer : CareerParts<RecordingMessenger>, WindowDriver {
     PlayedCareer() : WindowDriver(window, random) {}
 
     // A game of 26 attempts, every one completed at 40 for the shortest gain of its row.
@@ -69,6 +89,7 @@ private slots:
     void twoGamesAddUpByPlayType();
     void theSixteenthGameEndsTheSeasonWithAnInformationBox();
     void aFinishedCareerRefusesNewGamesUntilCleared();
+    void theEndOfACareerShowsBehindEachOfItsMessages();
     void theViewsReadTheFilesAfreshAtEveryOpening();
     void theExportAsksForTheNameAndConfirms();
     void aCancelledNameExportsTheEmptyName();
@@ -120,10 +141,8 @@ void CareerPlayTest::twoGamesAddUpByPlayType() {
 }
 
 void CareerPlayTest::theSixteenthGameEndsTheSeasonWithAnInformationBox() {
-    ScriptedRandomSource random;
-    QTemporaryDir dir;
-    DialogMessenger messenger;
-    FileCareer career(dir.path(), messenger);
+    CareerParts<DialogMessenger> parts;
+    parts.messenger.setParent(&parts.window);
     SeasonStats third;
     third.Season = 3;
     third.Games = 15;
@@ -132,10 +151,9 @@ void CareerPlayTest::theSixteenthGameEndsTheSeasonWithAnInformationBox() {
     earlier.Season = 1;
     SeasonStats second = earlier;
     second.Season = 2;
-    write(career.seasonsPath(), encodeSeason(earlier) + encodeSeason(second) + encodeSeason(third));
-    MainWindow window({random, career, career, messenger, QStringLiteral(".")});
-    messenger.setParent(&window);
-    WindowDriver w(window, random);
+    write(parts.career.seasonsPath(),
+          encodeSeason(earlier) + encodeSeason(second) + encodeSeason(third));
+    WindowDriver w(parts.window, parts.random);
     w.newGame();
     QCOMPARE(w.find<QGroupBox>("frmSeasonStats")->title(), QStringLiteral("Season 3 Stats"));
     for (int attempt = 0; attempt < 25; ++attempt) {
@@ -153,7 +171,7 @@ void CareerPlayTest::theSixteenthGameEndsTheSeasonWithAnInformationBox() {
     w.snap(PlayType::Medium);
     w.completeAt(9, 40);
     QCOMPARE(shown, QStringLiteral("Season Over|Season 3 is over"));
-    QCOMPARE(storedSeasons(career.seasonsPath()).at(2).Games, 16);
+    QCOMPARE(storedSeasons(parts.career.seasonsPath()).at(2).Games, 16);
     w.newGame();
     QCOMPARE(w.find<QGroupBox>("frmSeasonStats")->title(), QStringLiteral("Season 4 Stats"));
 }
@@ -181,6 +199,39 @@ void CareerPlayTest::aFinishedCareerRefusesNewGamesUntilCleared() {
     QVERIFY(w.button()->isEnabled());
     QCOMPARE(w.find<QGroupBox>("frmSeasonStats")->title(), QStringLiteral("Season 1 Stats"));
     QVERIFY(w.text("lblCareerStats").startsWith(QStringLiteral("G 0 ")));
+}
+
+void CareerPlayTest::theEndOfACareerShowsBehindEachOfItsMessages() {
+    CareerParts<WindowWatcher> parts;
+    QByteArray seasons;
+    for (int number = 1; number <= 15; ++number) {
+        SeasonStats s;
+        s.Season = number;
+        s.Games = number < 15 ? 16 : 15;
+        seasons += encodeSeason(s);
+    }
+    write(parts.career.seasonsPath(), seasons);
+    WindowDriver w(parts.window, parts.random);
+    parts.messenger.look = [&w] {
+        return QStringList{w.text("lblCurrentThrow"), w.text("lblCurrentStats").section(u' ', 0, 1),
+                           w.button()->text() + (w.button()->isEnabled() ? "" : " disabled"),
+                           w.visiblePictures().join(u',')}
+            .join(u'|');
+    };
+    w.newGame();
+    for (int attempt = 0; attempt < 25; ++attempt) {
+        w.snap(PlayType::Medium);
+        w.completeAt(9, 40);
+    }
+    const QString outcome = w.text("lblCurrentThrow"); // the last throw gains as much
+    w.snap(PlayType::Medium);
+    w.completeAt(9, 40);
+    w.find<QAction>("mnuNewGame")->trigger();
+    QCOMPARE(parts.messenger.seen,
+             (QStringList{"Season Over|" + outcome + "|26-26 100%|Hike disabled|imgRec",
+                          "15 Year Career Over|A Record Has Been Broken!|26-26 100%|Hike "
+                          "disabled|imgCup",
+                          "15 Year Career Over||26-26 100%|Hike disabled|imgCup"}));
 }
 
 void CareerPlayTest::theViewsReadTheFilesAfreshAtEveryOpening() {

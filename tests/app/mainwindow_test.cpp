@@ -1,22 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakecareer.h"
 #include "support/recordingmessenger.h"
+#include "support/scriptedclock.h"
 #include "support/windowdriver.h"
 
 #include "app/accessibilitymirror.h"
 #include "app/hirestimer.h"
 #include "app/mainwindow.h"
+#include "app/showfirstmessenger.h"
 #include "play/playtype.h"
 #include "storage/filecareer.h"
 
 #include <QAction>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+
+using std::chrono::milliseconds;
 
 namespace {
 
@@ -26,13 +32,51 @@ struct WindowParts {
     FakeCareer career;
     QTemporaryDir dir;
     RecordingMessenger messenger;
-    FileCareer archive{dir.path(), messenger};
-    MainWindow window{{random, career, archive, messenger, QStringLiteral(".")}};
+    ShowFirstMessenger shown{messenger};
+    FileCareer archive{dir.path(), shown};
+    ScriptedClock clock;
+    MainWindow window{{random, career, archive, shown, QStringLiteral("."), clock.function()}};
 };
 
 // The parts come first, so they exist before the driver shows the window.
 struct Window : WindowParts, WindowDriver {
     Window() : WindowDriver(window, random) {}
+
+    // The window held up for `ms` while the clock runs on, then the timer catching up.
+    void holdUp(int ms) {
+        auto* timer = find<HiResTimer>("cTmr");
+        timer->blockSignals(false);
+        clock.advance(milliseconds(ms));
+        QEvent wake(WakeThread::eventType());
+        QCoreApplication::sendEvent(timer, &wake);
+        timer->blockSignals(true);
+    }
+    // A left press carrying the window system's stamp of `agoMs` before now.
+    void pressStamped(int agoMs) {
+        const QPointF centre = QRectF(button()->rect()).center();
+        const QPointF global = button()->mapToGlobal(centre);
+        QMouseEvent down(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        down.setTimestamp(clock.stampAgo(milliseconds(agoMs)));
+        QCoreApplication::sendEvent(button(), &down);
+        QMouseEvent up(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                       Qt::NoModifier);
+        QCoreApplication::sendEvent(button(), &up);
+    }
+    // How wide the meter's fill is where the window has drawn it, not as a fresh painting.
+    int meterFillShown() const {
+        auto* meter = find<QProgressBar>("pbThrow");
+        const QPoint at = meter->mapTo(&window, QPoint(0, 0));
+        const QImage drawn =
+            window.screen()
+                ->grabWindow(window.winId(), at.x(), at.y(), meter->width(), meter->height())
+                .toImage();
+        const QRgb fill = meter->palette().color(QPalette::Highlight).rgb();
+        int width = 0;
+        for (int x = 0; x < drawn.width(); ++x)
+            width += drawn.pixel(x, drawn.height() / 2) == fill ? 1 : 0;
+        return width;
+    }
 };
 
 } // namespace
@@ -45,6 +89,8 @@ private slots:
     void everyControlSitsAtItsPlace();
     void theMenuHasItsItemsAndShortcuts();
     void aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed();
+    void everyMeterStepIsDrawnAsItComes();
+    void aHeldUpPressIsGradedWhereTheMeterStoodThen();
     void throwsNearTheTargetComplete_data();
     void throwsNearTheTargetComplete();
     void aThrowFiveOffRisksAnInterception();
@@ -137,6 +183,36 @@ void MainWindowTest::aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed() {
     QVERIFY(!w.timerStarted());
     w.ticks(50);
     QCOMPARE(w.meter(), 50);
+}
+
+void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.newGame();
+    w.snap(PlayType::Blitz); // speed 6
+    int drawn = w.meterFillShown();
+    QCOMPARE(drawn, 0);
+    for (int value = 1; value <= 50; ++value) {
+        w.ticks(6);
+        const int fill = w.meterFillShown();
+        QVERIFY2(fill > drawn,
+                 qPrintable(QStringLiteral("meter %1 drawn %2").arg(value).arg(fill)));
+        drawn = fill;
+    }
+    QCOMPARE(drawn, w.find<QProgressBar>("pbThrow")->width() - 2);
+}
+
+void MainWindowTest::aHeldUpPressIsGradedWhereTheMeterStoodThen() {
+    Window w;
+    w.newGame();
+    w.snap(PlayType::Long); // speed 7
+    w.holdUp(283);
+    QCOMPARE(w.meter(), 40); // caught up past the press
+    w.pressStamped(30);
+    QCOMPARE(w.window.session().state().TickCount, 253);
+    QCOMPARE(w.meter(), 36);
+    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("Long Pass Incomplete!"));
+    QVERIFY(!w.timerStarted());
 }
 
 void MainWindowTest::throwsNearTheTargetComplete_data() {

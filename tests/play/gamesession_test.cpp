@@ -50,6 +50,8 @@ private slots:
     void aRepeatedPlayTypeIsDrawnOnceMore();
     void theMeterRisesOncePerSpeedsWorthOfEventsAndStopsFull();
     void tickCountRunsOnFromSnapToSnap();
+    void aLatePressIsGradedOnTheMeterOfItsMoment_data();
+    void aLatePressIsGradedOnTheMeterOfItsMoment();
     void aFullMeterThrowIsFarOff();
     void theLastAttemptClosesTheGameInOrder_data();
     void theLastAttemptClosesTheGameInOrder();
@@ -150,6 +152,46 @@ void GameSessionTest::tickCountRunsOnFromSnapToSnap() {
     s.ticks(1);
     QCOMPARE(s.game.view().meter, 1);
     QCOMPARE(s.game.state().TickCount, 11);
+}
+
+void GameSessionTest::aLatePressIsGradedOnTheMeterOfItsMoment_data() {
+    QTest::addColumn<int>("playType");
+    QTest::addColumn<int>("ticks");     // delivered before the press is handled
+    QTest::addColumn<int>("lateTicks"); // of those, the ones after the press
+    QTest::addColumn<int>("tickCount");
+    QTest::addColumn<int>("meter");
+    QTest::addColumn<QList<double>>("draws");
+    QTest::addColumn<QString>("outcome");
+    // Long Pass, speed 7: the meter filled and stopped during the hold-up; the press came at 40.
+    QTest::newRow("filled after the press")
+        << int(PlayType::Long) << 7 * 50 + 40 << 69 << 281 << 40 << QList<double>{0.0, 0.9999}
+        << "Long Pass 15 yard gain";
+    // Nothing before the snap is taken back: the count stops at the snap's 0.
+    QTest::newRow("later than the snap")
+        << int(PlayType::Blitz) << 20 << 45 << 0 << 0 << QList<double>{0.9} << "BLITZ! Incomplete!";
+}
+
+void GameSessionTest::aLatePressIsGradedOnTheMeterOfItsMoment() {
+    QFETCH(int, playType);
+    QFETCH(int, ticks);
+    QFETCH(int, lateTicks);
+    QFETCH(int, tickCount);
+    QFETCH(int, meter);
+    QFETCH(QList<double>, draws);
+    QFETCH(QString, outcome);
+    Session s;
+    scriptNewGame(s.random, 0);
+    s.game.newGame();
+    s.snap(static_cast<std::int16_t>(playType));
+    s.ticks(ticks);
+    for (const double u : draws)
+        s.random.push(u);
+    s.game.press(lateTicks);
+    QCOMPARE(s.game.state().TickCount, tickCount);
+    QCOMPARE(s.game.view().meter, meter);
+    QCOMPARE(s.game.view().currentThrow, outcome);
+    QVERIFY(!s.game.view().timerStarted);
+    QVERIFY(s.random.empty());
 }
 
 void GameSessionTest::aFullMeterThrowIsFarOff() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/filebytes.h"
 #include "support/recordingmessenger.h"
+#include "support/seasonbuilder.h"
 
 #include "play/gamestate.h"
 #include "storage/filecareer.h"
@@ -65,6 +66,7 @@ private slots:
     void aRetriedSaveKeepsTheGame();
     void aDamagedFileIsKeptAndPlayGoesOn();
     void aDamagedRecordsFileIsKept();
+    void peekingCreatesNothingAndLeavesADamagedFileAsItIs();
 };
 
 void FileCareerTest::theFirstGameWritesOneRecord() {
@@ -246,6 +248,22 @@ void FileCareerTest::aDamagedRecordsFileIsKept() {
     QCOMPARE(c.messenger.titles(), QStringList{QStringLiteral("Damaged File")});
     QCOMPARE(contents(c.rec()), encodeRecords(records));
     QCOMPARE(QDir(c.dir.path()).entryList({QStringLiteral("gdk.rec.damaged-*")}).size(), 1);
+}
+
+void FileCareerTest::peekingCreatesNothingAndLeavesADamagedFileAsItIs() {
+    CareerDir c;
+    QVERIFY(c.career.peekSeasons().empty());
+    QVERIFY(!QFile::exists(c.dat()));
+    const SeasonStats first = season(1, 3, 50, 75, 520);
+    const QByteArray damaged = encodeSeason(first) + QByteArray(37, '\x5a');
+    write(c.dat(), damaged);
+    QCOMPARE(c.career.peekSeasons(), std::vector<SeasonStats>{first});
+    QCOMPARE(c.messenger.titles(), QStringList{QStringLiteral("Damaged File")});
+    QVERIFY(c.messenger.messages().front().text.startsWith(
+        QDir::toNativeSeparators(c.dat()) +
+        QStringLiteral(" is damaged: its length of 147 bytes is not a whole number of seasons.")));
+    QCOMPARE(contents(c.dat()), damaged);
+    QCOMPARE(QDir(c.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gdk.dat")});
 }
 
 QTEST_GUILESS_MAIN(FileCareerTest)

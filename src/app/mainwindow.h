@@ -4,10 +4,12 @@
 #include "play/gamesession.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class Career;
 class CareerArchive;
 class HiResTimer;
+class HowToPlayWindow;
 class Messenger;
 class PictureWidget;
 class PlayButton;
@@ -43,6 +45,9 @@ private slots:
     void mnuExportHTML_Click();
     void mnuSeasonStats_Click();
     void mnuSeasonRecords_Click();
+    void mnuPassTypes_Click();
+    void mnuHowToPlay_Click();
+    void mnuAbout_Click();
     void cmdThrow_MouseDown();
     void cTmr_Timer(const QString& key);
 
@@ -73,4 +78,5 @@ private:
     PictureWidget* m_imgINT = nullptr;
     PlayButton* m_cmdThrow = nullptr;
     QAction* m_mnuClear = nullptr;
+    QPointer<HowToPlayWindow> m_howToPlay;
 };

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakecareer.h"
+#include "support/filebytes.h"
+#include "support/modaldialog.h"
+#include "support/passtypeseasons.h"
 #include "support/recordingmessenger.h"
 #include "support/windowdriver.h"
 
@@ -8,15 +11,21 @@
 #include "app/mainwindow.h"
 #include "play/playtype.h"
 #include "storage/filecareer.h"
+#include "views/passtypetable.h"
+#include "views/ratingchart.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTreeWidget>
 
 namespace {
 
@@ -53,6 +62,10 @@ private slots:
     void newGameDuringASnapThrowsWithoutAPlayType();
     void clearingIsOnlyAvailableBetweenGames();
     void everyNamedControlIsFoundByItsDescription();
+    void theNewItemsFollowTheirMenusAndHelpFollowsView();
+    void f1OpensHowToPlayAndEscClosesIt();
+    void passTypesShowsTheFileAndCreatesNone();
+    void aboutTellsTheVersionLicenceAndHomePage();
 };
 
 void MainWindowTest::startsWithTheButtonDisabledAndEmptyLabels() {
@@ -273,6 +286,107 @@ void MainWindowTest::everyNamedControlIsFoundByItsDescription() {
     box.show();
     QCOMPARE(box.accessibleDescription(), QStringLiteral("seasonOver"));
     qApp->removeEventFilter(&mirror);
+}
+
+void MainWindowTest::theNewItemsFollowTheirMenusAndHelpFollowsView() {
+    Window w;
+    QStringList menus;
+    for (QAction* menu : w.window.menuBar()->actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions())
+            items << item->objectName();
+        menus << menu->text() + u':' + items.join(u',');
+    }
+    QCOMPARE(menus, (QStringList{"&File:mnuNewGame,mnuFileLine1,mnuExportHTML,mnuFileLine3,"
+                                 "mnuClear,mnuFileLine2,mnuExit",
+                                 "&View:mnuSeasonStats,mnuSeasonRecords,mnuPassTypes",
+                                 "&Help:mnuHowToPlay,mnuHelpLine1,mnuAbout,mnuAboutQt"}));
+    const struct {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+    } items[] = {{"mnuPassTypes", "&Pass Types", {}},
+                 {"mnuHowToPlay", "&How to Play", QKeySequence(Qt::Key_F1)},
+                 {"mnuAbout", "&About Gridlark", {}},
+                 {"mnuAboutQt", "About &Qt", {}}};
+    for (const auto& item : items) {
+        auto* action = w.find<QAction>(item.name);
+        QCOMPARE(action->text(), QString::fromLatin1(item.caption));
+        QCOMPARE(action->shortcut(), item.shortcut);
+    }
+}
+
+void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QTest::keyClick(&w.window, Qt::Key_F1);
+    QPointer<QDialog> help = w.find<QDialog>("frmHowToPlay");
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("How to Play"));
+    const QString text = help->findChild<QTextBrowser*>()->toPlainText();
+    QVERIFY(text.contains(QDir::toNativeSeparators(w.dir.path())));
+    QVERIFY(text.contains(QStringLiteral("38 or 42")));
+    QVERIFY(!text.contains(u'%'));
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help, Qt::Key_Escape);
+    QTRY_VERIFY(!help);
+}
+
+void MainWindowTest::passTypesShowsTheFileAndCreatesNone() {
+    Window w;
+    const auto openPassTypes = [&w](const std::function<void(QWidget*)>& look) {
+        whenModalOpens([&look](QWidget* modal) {
+            QCOMPARE(modal->objectName(), QStringLiteral("frmPassTypes"));
+            QCOMPARE(modal->windowTitle(), QStringLiteral("Pass Types"));
+            look(modal);
+            modal->close();
+        });
+        w.find<QAction>("mnuPassTypes")->trigger();
+    };
+    openPassTypes([](QWidget* modal) {
+        QCOMPARE(modal->findChild<QComboBox*>()->count(), 1);
+        QCOMPARE(modal->findChild<QTreeWidget*>()->topLevelItemCount(), 0);
+        QCOMPARE(modal->findChild<RatingChart*>()->accessibleDescription(),
+                 QStringLiteral("No season has been played yet."));
+    });
+    QVERIFY(!QFile::exists(w.archive.seasonsPath()));
+
+    write(w.archive.seasonsPath(), twoSeasonsOfPassTypes());
+    const std::vector<SeasonStats> seasons = w.archive.peekSeasons();
+    openPassTypes([&seasons](QWidget* modal) {
+        auto* spans = modal->findChild<QComboBox*>();
+        QCOMPARE(spans->itemText(2), QStringLiteral("Season 2"));
+        spans->setCurrentIndex(2);
+        auto* table = modal->findChild<QTreeWidget*>();
+        QVERIFY(!table->accessibleName().isEmpty());
+        const std::vector<PassTypeRow> rows = passTypeRows(seasons, 2, QStringLiteral("."));
+        QCOMPARE(table->topLevelItemCount(), 5);
+        for (int row = 0; row < 5; ++row) {
+            QCOMPARE(table->topLevelItem(row)->text(0), rows[std::size_t(row)].name);
+            QCOMPARE(table->topLevelItem(row)->text(8), rows[std::size_t(row)].texts.rating);
+        }
+        auto* chart = modal->findChild<RatingChart*>();
+        QVERIFY(!chart->accessibleName().isEmpty());
+        const RatingTrend trend = ratingTrend(seasons);
+        const RatingPoint& last = trend.lines.back().points.back();
+        QCOMPARE(chart->toolTipAt(chart->pointPosition(last).toPoint()),
+                 QStringLiteral("All, season 2: 93.18"));
+        QCOMPARE(chart->toolTipAt({0, 0}), QString());
+    });
+    QCOMPARE(contents(w.archive.seasonsPath()), twoSeasonsOfPassTypes());
+}
+
+void MainWindowTest::aboutTellsTheVersionLicenceAndHomePage() {
+    Window w;
+    QString text;
+    whenModalOpens([&text](QWidget* modal) {
+        QCOMPARE(modal->windowTitle(), QStringLiteral("About Gridlark"));
+        text = qobject_cast<QMessageBox*>(modal)->text();
+        modal->close();
+    });
+    w.find<QAction>("mnuAbout")->trigger();
+    for (const char* told : {"Gridlark", "Version 1.6", "MIT", "https://gridlark.example.org/"})
+        QVERIFY2(text.contains(QString::fromLatin1(told)), told);
 }
 
 QTEST_MAIN(MainWindowTest)

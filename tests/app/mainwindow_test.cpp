@@ -11,7 +11,6 @@
 #include "app/mainwindow.h"
 #include "play/playtype.h"
 #include "storage/filecareer.h"
-#include "views/passtypetable.h"
 #include "views/ratingchart.h"
 
 #include <QAction>
@@ -123,7 +122,11 @@ void MainWindowTest::theMenuHasItsItemsAndShortcuts() {
                  {"mnuClear", "&Clear Career Stats", {}},
                  {"mnuExit", "E&xit", QKeySequence(QStringLiteral("Ctrl+X"))},
                  {"mnuSeasonStats", "&Career Stats", {}},
-                 {"mnuSeasonRecords", "&Career Records", {}}};
+                 {"mnuSeasonRecords", "&Career Records", {}},
+                 {"mnuPassTypes", "&Pass Types", {}},
+                 {"mnuHowToPlay", "&How to Play", QKeySequence(Qt::Key_F1)},
+                 {"mnuAbout", "&About Gridlark", {}},
+                 {"mnuAboutQt", "About &Qt", {}}};
     for (const auto& item : items) {
         auto* action = w.find<QAction>(item.name);
         QVERIFY2(action, item.name);
@@ -301,19 +304,6 @@ void MainWindowTest::theNewItemsFollowTheirMenusAndHelpFollowsView() {
                                  "mnuClear,mnuFileLine2,mnuExit",
                                  "&View:mnuSeasonStats,mnuSeasonRecords,mnuPassTypes",
                                  "&Help:mnuHowToPlay,mnuHelpLine1,mnuAbout,mnuAboutQt"}));
-    const struct {
-        const char* name;
-        const char* caption;
-        QKeySequence shortcut;
-    } items[] = {{"mnuPassTypes", "&Pass Types", {}},
-                 {"mnuHowToPlay", "&How to Play", QKeySequence(Qt::Key_F1)},
-                 {"mnuAbout", "&About Gridlark", {}},
-                 {"mnuAboutQt", "About &Qt", {}}};
-    for (const auto& item : items) {
-        auto* action = w.find<QAction>(item.name);
-        QCOMPARE(action->text(), QString::fromLatin1(item.caption));
-        QCOMPARE(action->shortcut(), item.shortcut);
-    }
 }
 
 void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
@@ -336,7 +326,6 @@ void MainWindowTest::passTypesShowsTheFileAndCreatesNone() {
     Window w;
     const auto openPassTypes = [&w](const std::function<void(QWidget*)>& look) {
         whenModalOpens([&look](QWidget* modal) {
-            QCOMPARE(modal->objectName(), QStringLiteral("frmPassTypes"));
             QCOMPARE(modal->windowTitle(), QStringLiteral("Pass Types"));
             look(modal);
             modal->close();
@@ -352,24 +341,18 @@ void MainWindowTest::passTypesShowsTheFileAndCreatesNone() {
     QVERIFY(!QFile::exists(w.archive.seasonsPath()));
 
     write(w.archive.seasonsPath(), twoSeasonsOfPassTypes());
-    const std::vector<SeasonStats> seasons = w.archive.peekSeasons();
-    openPassTypes([&seasons](QWidget* modal) {
+    openPassTypes([](QWidget* modal) {
         auto* spans = modal->findChild<QComboBox*>();
         QCOMPARE(spans->itemText(2), QStringLiteral("Season 2"));
         spans->setCurrentIndex(2);
-        auto* table = modal->findChild<QTreeWidget*>();
-        QVERIFY(!table->accessibleName().isEmpty());
-        const std::vector<PassTypeRow> rows = passTypeRows(seasons, 2, QStringLiteral("."));
-        QCOMPARE(table->topLevelItemCount(), 5);
-        for (int row = 0; row < 5; ++row) {
-            QCOMPARE(table->topLevelItem(row)->text(0), rows[std::size_t(row)].name);
-            QCOMPARE(table->topLevelItem(row)->text(8), rows[std::size_t(row)].texts.rating);
-        }
+        QTreeWidgetItem* all = modal->findChild<QTreeWidget*>()->topLevelItem(4);
+        QCOMPARE(all->text(0) + u' ' + all->text(1) + u' ' + all->text(8),
+                 QStringLiteral("All 75 93.18"));
         auto* chart = modal->findChild<RatingChart*>();
         QVERIFY(!chart->accessibleName().isEmpty());
-        const RatingTrend trend = ratingTrend(seasons);
-        const RatingPoint& last = trend.lines.back().points.back();
-        QCOMPARE(chart->toolTipAt(chart->pointPosition(last).toPoint()),
+        QVERIFY(!modal->findChild<QTreeWidget*>()->accessibleName().isEmpty());
+        const RatingPoint allInSeason2{2, Currency::fromHundredths(9318)};
+        QCOMPARE(chart->toolTipAt(chart->pointPosition(allInSeason2).toPoint()),
                  QStringLiteral("All, season 2: 93.18"));
         QCOMPARE(chart->toolTipAt({0, 0}), QString());
     });

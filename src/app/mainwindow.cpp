@@ -7,9 +7,12 @@
 #include "app/playbutton.h"
 #include "app/pressinstant.h"
 #include "app/showfirstmessenger.h"
+#include "play/career.h"
 #include "storage/recordswindow.h"
 #include "views/careerwindow.h"
 #include "views/exportwriter.h"
+#include "views/howtoplaywindow.h"
+#include "views/passtypeswindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QMessageBox>
 
 #include "buildinfo.h"
 
@@ -93,6 +97,36 @@ void MainWindow::mnuSeasonStats_Click() {
 void MainWindow::mnuSeasonRecords_Click() {
     RecordsWindow window(m_archive.loadRecords(), m_decimalPoint, this);
     window.exec();
+}
+
+void MainWindow::mnuPassTypes_Click() {
+    PassTypesWindow window(m_archive.peekSeasons(), m_decimalPoint, this);
+    window.exec();
+}
+
+// Help stays open beside the game, and a second F1 brings the open window forward.
+void MainWindow::mnuHowToPlay_Click() {
+    if (!m_howToPlay) {
+        m_howToPlay = new HowToPlayWindow(m_archive.dataDirectory(), this);
+        m_howToPlay->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_howToPlay->show();
+    m_howToPlay->raise();
+    m_howToPlay->activateWindow();
+}
+
+void MainWindow::mnuAbout_Click() {
+    const QString home = QString::fromUtf8(BuildInfo::homePage);
+    QMessageBox::about(
+        this, QStringLiteral("About Gridlark"),
+        QStringLiteral("<h3>Gridlark</h3><p>Version %1</p>"
+                       "<p>A quarterback's passing game: one button, one throw meter and a "
+                       "career of %2 seasons.</p>"
+                       "<p>Released under the MIT licence.</p>"
+                       "<p><a href=\"%3\">%3</a></p>")
+            .arg(QString::fromLatin1(BuildInfo::version))
+            .arg(SeasonsInCareer)
+            .arg(home));
 }
 
 void MainWindow::cmdThrow_MouseDown(quint64 stampMs) {

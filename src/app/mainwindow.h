@@ -5,11 +5,13 @@
 #include "play/gamesession.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class Career;
 class CareerArchive;
 class HiResTimer;
 class MeterBar;
+class HowToPlayWindow;
 class PictureWidget;
 class PlayButton;
 class QAction;
@@ -47,6 +49,9 @@ private slots:
     void mnuExportHTML_Click();
     void mnuSeasonStats_Click();
     void mnuSeasonRecords_Click();
+    void mnuPassTypes_Click();
+    void mnuHowToPlay_Click();
+    void mnuAbout_Click();
     void cmdThrow_MouseDown(quint64 stampMs);
     void cTmr_Timer(const QString& key);
 
@@ -78,4 +83,5 @@ private:
     PictureWidget* m_imgINT = nullptr;
     PlayButton* m_cmdThrow = nullptr;
     QAction* m_mnuClear = nullptr;
+    QPointer<HowToPlayWindow> m_howToPlay;
 };

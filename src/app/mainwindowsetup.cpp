@@ -7,6 +7,7 @@
 #include "app/playbutton.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -141,4 +142,16 @@ void MainWindow::buildMenu() {
             &QAction::triggered, this, &MainWindow::mnuSeasonStats_Click);
     connect(addItem(view, "mnuSeasonRecords", QStringLiteral("&Career Records"), {}),
             &QAction::triggered, this, &MainWindow::mnuSeasonRecords_Click);
+    connect(addItem(view, "mnuPassTypes", QStringLiteral("&Pass Types"), {}), &QAction::triggered,
+            this, &MainWindow::mnuPassTypes_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(addItem(help, "mnuHowToPlay", QStringLiteral("&How to Play"), QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, &MainWindow::mnuHowToPlay_Click);
+    addLine(help, "mnuHelpLine1");
+    connect(addItem(help, "mnuAbout", QStringLiteral("&About Gridlark"), {}), &QAction::triggered,
+            this, &MainWindow::mnuAbout_Click);
+    connect(addItem(help, "mnuAboutQt", QStringLiteral("About &Qt"), {}), &QAction::triggered, qApp,
+            &QApplication::aboutQt);
 }

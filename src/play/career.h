@@ -3,6 +3,10 @@
 
 struct GameState;
 
+// A season is 16 games; a career ends after its 15th season.
+inline constexpr int GamesInSeason = 16;
+inline constexpr int SeasonsInCareer = 15;
+
 // Where finished games go. The file-backed career reports its own messages; the play cycle
 // only calls these in the order a game's end asks for.
 class Career {

@@ -31,8 +31,8 @@ void complete(PlayContext& play, const PlayTypeCounters& block, std::int16_t pla
 
 void riskInterception(PlayContext& play, const PlayTypeCounters& block, std::int16_t grade,
                       const QString& name) {
-    const int r = drawRounded(play.random, 9) + 1;
-    const int limit = grade == ThrowGrade::Off ? 2 : 3;
+    const int r = drawRounded(play.random, InterceptionDrawSpan) + 1;
+    const int limit = grade == ThrowGrade::Off ? InterceptionLimitOff : InterceptionLimitFarOff;
     if (r <= limit) {
         increment(play.state.GameINTs);
         if (block.ints)

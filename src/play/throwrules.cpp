@@ -11,19 +11,13 @@
 
 namespace {
 
-// The chance of completing a throw two steps off grows with the longest run of completions.
+// The first rung also holds for the run lengths below it.
 int twoOffThreshold(std::int16_t longestInRow) {
-    if (longestInRow <= 1)
-        return 4;
-    if (longestInRow <= 3)
-        return 5;
-    if (longestInRow == 4)
-        return 6;
-    if (longestInRow <= 6)
-        return 7;
-    if (longestInRow <= 8)
-        return 8;
-    return 9;
+    int threshold = TwoOffThresholds.front().threshold;
+    for (const StreakThreshold& rung : TwoOffThresholds)
+        if (longestInRow >= rung.fromLongestInRow)
+            threshold = rung.threshold;
+    return threshold;
 }
 
 } // namespace
@@ -42,15 +36,15 @@ std::int16_t makeThrow(RandomSource& random) {
 
 std::int16_t checkThrow(RandomSource& random, int meter, std::int16_t longestInRow) {
     const int distance = std::abs(MeterTarget - meter);
-    if (distance <= 1)
+    if (distance <= ThrowReach::OnTarget)
         return ThrowGrade::OnTarget;
-    if (distance == 2) {
-        const int k = drawFloorPlusOne(random, 9);
+    if (distance == ThrowReach::ByChance) {
+        const int k = drawFloorPlusOne(random, TwoOffDrawSides);
         return k <= twoOffThreshold(longestInRow) ? ThrowGrade::OnTarget : ThrowGrade::SlightlyOff;
     }
-    if (distance <= 4)
+    if (distance <= ThrowReach::SlightlyOff)
         return ThrowGrade::SlightlyOff;
-    if (distance == 5)
+    if (distance == ThrowReach::Off)
         return ThrowGrade::Off;
     return ThrowGrade::FarOff;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 struct GameState;
@@ -13,6 +14,27 @@ inline constexpr std::int16_t SlightlyOff = 2;
 inline constexpr std::int16_t Off = 3;
 inline constexpr std::int16_t FarOff = 4;
 } // namespace ThrowGrade
+
+// How far from the target the meter may stop for each grade: up to OnTarget always on target;
+// at ByChance on target when a draw of 1 to TwoOffDrawSides is at most the streak's threshold;
+// up to SlightlyOff slightly off; at Off off; anything further far off.
+namespace ThrowReach {
+inline constexpr int OnTarget = 1;
+inline constexpr int ByChance = 2;
+inline constexpr int SlightlyOff = 4;
+inline constexpr int Off = 5;
+} // namespace ThrowReach
+
+inline constexpr int TwoOffDrawSides = 9;
+
+// A throw two off completes more often the longer the game's longest run of completions: each
+// rung holds from its run length up to the next rung's.
+struct StreakThreshold {
+    std::int16_t fromLongestInRow;
+    int threshold;
+};
+inline constexpr std::array<StreakThreshold, 6> TwoOffThresholds{
+    {{0, 4}, {2, 5}, {4, 6}, {5, 7}, {7, 8}, {9, 9}}};
 
 // Draws a play type 1 to 4 (reseeds first).
 std::int16_t makeThrow(RandomSource& random);

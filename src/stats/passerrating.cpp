@@ -58,6 +58,13 @@ PasserCounts seasonCounts(const SeasonStats& season) {
     return {season.Att, season.Comp, season.Yds, season.TD, season.Int};
 }
 
+TypeCounts typeCounts(const SeasonStats& s) {
+    return {{{s.ShortAtt, s.ShortComp, s.ShortYds, s.ShortTD, s.ShortInt},
+             {s.MediumAtt, s.MediumComp, s.MediumYds, s.MediumTD, s.MediumInt},
+             {s.LongAtt, s.LongComp, s.LongYds, s.LongTD, s.LongInt},
+             {s.BlitzAtt, s.BlitzComp, s.BlitzYds, s.BlitzTD, s.BlitzInt}}};
+}
+
 Currency getSeasonRating(const SeasonStats& season) {
     return passerRating(seasonCounts(season));
 }

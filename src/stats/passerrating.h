@@ -3,6 +3,7 @@
 
 #include "stats/currency.h"
 
+#include <array>
 #include <cstdint>
 
 struct GameState;
@@ -27,6 +28,10 @@ struct PasserCounts {
 
 // Att, Comp, Yds, TD and Int of a season record.
 PasserCounts seasonCounts(const SeasonStats& season);
+
+// The season's counts of each play type: Short, Medium, Long and Blitz, in that order.
+using TypeCounts = std::array<PasserCounts, 4>;
+TypeCounts typeCounts(const SeasonStats& season);
 
 // The passer rating, 0 to 158.33 with at most two decimals: four components each rounded to
 // three decimals and bounded to 0..2.375, their sum / 6 × 100 rounded to two decimals. Every

@@ -23,6 +23,10 @@ public:
     virtual ~CareerArchive() = default;
     // The stored seasons in record order; empty when there are none.
     virtual std::vector<SeasonStats> loadSeasons() = 0;
+    // The stored seasons for a view that writes nothing: a missing file is not created, and a
+    // damaged one is told as loadSeasons tells it but left as it is, with what could be read of
+    // it returned.
+    virtual std::vector<SeasonStats> peekSeasons() = 0;
     // The records; all zero when none are kept yet.
     virtual CareerRecords loadRecords() = 0;
     // Both files as they are, nothing mended and nothing told: for the export, which writes

@@ -16,10 +16,9 @@
 
 namespace {
 
-constexpr int seasonsInCareer = 15;
-constexpr int gamesInSeason = 16;
 constexpr std::size_t maxSeasonRecords = 100;
 
+const QString damagedTitle = QStringLiteral("Damaged File");
 const QString careerOverTitle = QStringLiteral("15 Year Career Over");
 const QString careerOverText = QStringLiteral("Your 15 Year Career is Over\r\n"
                                               "You May Wish To Export Your\r\n"
@@ -69,9 +68,10 @@ QString FileCareer::recordsPath() const {
 }
 
 FileCareer::Read FileCareer::readFile(const QString& path, Mend mend, OnDamage onDamage) {
-    // A missing file is made empty, as a career has always begun; where nothing can be
-    // created it still reads, as empty.
-    createIfMissing(path);
+    // A missing file is made empty, as a career has always begun, unless the file is to be left
+    // alone; where nothing can be created it still reads, as empty.
+    if (onDamage != OnDamage::LeaveAlone)
+        createIfMissing(path);
     const ReadResult read = readWholeFile(path);
     if (!read.error.isEmpty())
         return {{}, failure(path, read.error)};
@@ -82,6 +82,12 @@ FileCareer::Read FileCareer::readFile(const QString& path, Mend mend, OnDamage o
     switch (onDamage) {
     case OnDamage::Refuse:
         return {{}, failure(path, QStringLiteral("it is damaged: ") + problem)};
+    case OnDamage::LeaveAlone:
+        tell(true, damagedTitle,
+             QStringLiteral("%1 is damaged: %2.\nIt is left as it is, and this view shows what "
+                            "could be read.")
+                 .arg(QDir::toNativeSeparators(path), problem));
+        return {mended, {}};
     case OnDamage::MendLocking: {
         FileLock lock(path);
         if (!lock.error().isEmpty())
@@ -106,7 +112,7 @@ QString FileCareer::keepDamaged(const QString& path, const QString& problem,
                                  error + u')');
     if (QString written = replaceFile(path, repaired); !written.isEmpty())
         return failure(path, written);
-    tell(true, QStringLiteral("Damaged File"),
+    tell(true, damagedTitle,
          QStringLiteral("%1 is damaged: %2.\nIt has been kept as %3, and the game "
                         "goes on with what could be read.")
              .arg(QDir::toNativeSeparators(path), problem, QDir::toNativeSeparators(*copy)));
@@ -131,9 +137,9 @@ bool FileCareer::openStats(GameState& state) {
 }
 
 bool FileCareer::loadCurrentSeason(const std::vector<SeasonStats>& seasons, GameState& state) {
-    for (std::size_t n = 1; n <= seasonsInCareer; ++n) {
+    for (std::size_t n = 1; n <= SeasonsInCareer; ++n) {
         const SeasonStats season = recordAt(seasons, n);
-        if (season.Games != gamesInSeason) {
+        if (season.Games != GamesInSeason) {
             state.SeasonAttempts = season.Att;
             state.SeasonCompletions = season.Comp;
             state.SeasonYards = season.Yds;
@@ -154,7 +160,7 @@ QString FileCareer::addGame(const GameState& state) {
         return read.error;
     std::vector<SeasonStats> seasons = readSeasonsContent(read.bytes).seasons;
     std::size_t n = 1;
-    while (n < maxSeasonRecords && recordAt(seasons, n).Games == gamesInSeason)
+    while (n < maxSeasonRecords && recordAt(seasons, n).Games == GamesInSeason)
         ++n;
     SeasonStats season = addGameToSeason(recordAt(seasons, n), state);
     season.Season = static_cast<std::int32_t>(n);
@@ -178,7 +184,7 @@ bool FileCareer::saveStats(const GameState& state) {
     }
     // The season's records follow its save, so that a season that failed to save (or a crash
     // before it) never leaves records made of games the career does not hold.
-    if (m_currentSeason.Games == gamesInSeason) {
+    if (m_currentSeason.Games == GamesInSeason) {
         updateRecords(
             [&](CareerRecords& records) { checkSeasonRecords(m_currentSeason, records); });
         m_messenger.inform(QStringLiteral("Season Over"),
@@ -224,12 +230,20 @@ void FileCareer::clearCareer() {
                          QStringLiteral("The career could not be cleared.\n") + error);
 }
 
-std::vector<SeasonStats> FileCareer::loadSeasons() {
-    const Read read = readFile(seasonsPath(), mendSeasons, OnDamage::MendLocking);
+std::vector<SeasonStats> FileCareer::listSeasons(OnDamage onDamage) {
+    const Read read = readFile(seasonsPath(), mendSeasons, onDamage);
     if (!read.error.isEmpty())
         tell(true, QStringLiteral("Career Stats Not Read"), read.error);
     deliverNotices();
     return listedSeasons(read.bytes);
+}
+
+std::vector<SeasonStats> FileCareer::loadSeasons() {
+    return listSeasons(OnDamage::MendLocking);
+}
+
+std::vector<SeasonStats> FileCareer::peekSeasons() {
+    return listSeasons(OnDamage::LeaveAlone);
 }
 
 CareerRecords FileCareer::loadRecords() {

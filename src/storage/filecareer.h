@@ -29,6 +29,7 @@ public:
 
     // At most 100 seasons; a missing file is created empty where that can be done.
     std::vector<SeasonStats> loadSeasons() override;
+    std::vector<SeasonStats> peekSeasons() override;
     // A missing file is created empty where that can be done, and reads as all zero.
     CareerRecords loadRecords() override;
     StoredCareer readCareer() override;
@@ -44,6 +45,7 @@ private:
         MendLocked,  // keeps a copy and rewrites it; the caller holds the file's lock
         MendLocking, // the same, taking the file's lock for just that
         Refuse,      // reports the damage as the read's failure
+        LeaveAlone,  // tells of it and reads what can be kept; creates and writes nothing
     };
     struct Read {
         QByteArray bytes; // as they are, or as mended
@@ -58,6 +60,7 @@ private:
     };
 
     Read readFile(const QString& path, Mend mend, OnDamage onDamage);
+    std::vector<SeasonStats> listSeasons(OnDamage onDamage);
     QString keepDamaged(const QString& path, const QString& problem, const QByteArray& repaired);
     QString underLock(const QString& path, const std::function<QString()>& change);
     QString addGame(const GameState& state);

@@ -2,7 +2,7 @@
 #include "views/careertable.h"
 
 #include "stats/numbertext.h"
-#include "stats/passerrating.h"
+#include "views/passingtexts.h"
 
 #include <algorithm>
 
@@ -16,25 +16,18 @@ struct RowCounts {
     PasserCounts passing;
 };
 
-// "###.0" of numerator / attempts; a dash where there is nothing to divide by.
-QString perAttemptText(std::int64_t numerator, std::int64_t attempts, const QString& point) {
-    if (attempts <= 0)
-        return QStringLiteral("\u2013");
-    return patternText(numerator, attempts, u"###.0", point);
-}
-
 // Columns 3 to 11 of a row: the counts, the quotients and the rating of `line`.
 void fillFigures(CareerRow& row, const RowCounts& line, const QString& point) {
-    const PasserCounts& p = line.passing;
+    const PassingTexts texts = passingTexts(line.passing, point);
     row.cells[1] = wholeText(line.games);
-    row.cells[2] = wholeText(p.completions);
-    row.cells[3] = wholeText(p.attempts);
-    row.cells[4] = perAttemptText(p.completions * 100, p.attempts, point);
-    row.cells[5] = wholeText(p.yards);
-    row.cells[6] = perAttemptText(p.yards, p.attempts, point);
-    row.cells[7] = wholeText(p.touchdowns);
-    row.cells[8] = wholeText(p.interceptions);
-    row.cells[9] = currencyText(passerRating(p), point);
+    row.cells[2] = texts.completions;
+    row.cells[3] = texts.attempts;
+    row.cells[4] = texts.percentage;
+    row.cells[5] = texts.yards;
+    row.cells[6] = texts.perAttempt;
+    row.cells[7] = texts.touchdowns;
+    row.cells[8] = texts.interceptions;
+    row.cells[9] = texts.rating;
 }
 
 CareerRow seasonRow(const SeasonStats& season, const QString& point) {

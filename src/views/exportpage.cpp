@@ -14,16 +14,6 @@ namespace {
 
 constexpr std::size_t maxRecords = 100;
 
-// Short, Medium, Long and Blitz, in that order.
-using TypeLines = std::array<PasserCounts, 4>;
-
-TypeLines typeLines(const SeasonStats& s) {
-    return {{{s.ShortAtt, s.ShortComp, s.ShortYds, s.ShortTD, s.ShortInt},
-             {s.MediumAtt, s.MediumComp, s.MediumYds, s.MediumTD, s.MediumInt},
-             {s.LongAtt, s.LongComp, s.LongYds, s.LongTD, s.LongInt},
-             {s.BlitzAtt, s.BlitzComp, s.BlitzYds, s.BlitzTD, s.BlitzInt}}};
-}
-
 class Page {
 public:
     explicit Page(QString point) : m_point(std::move(point)) {}
@@ -80,7 +70,7 @@ void writeHead(Page& page, const QString& name) {
 struct Totals {
     std::int32_t games = 0;
     PasserCounts all;
-    TypeLines types;
+    TypeCounts types;
 };
 
 void writeSeason(Page& page, const SeasonStats& season, Totals& totals) {
@@ -91,7 +81,7 @@ void writeSeason(Page& page, const SeasonStats& season, Totals& totals) {
     page.figures(all);
     totals.games += season.Games;
     totals.all += all;
-    const TypeLines types = typeLines(season);
+    const TypeCounts types = typeCounts(season);
     for (std::size_t t = 0; t < types.size(); ++t) {
         page.ratingCell(types[t]);
         totals.types[t] += types[t];

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Whole games through the real window and the real career files in a temporary directory.
 #include "support/filebytes.h"
+#include "support/modaldialog.h"
 #include "support/recordingmessenger.h"
 #include "support/scriptedclock.h"
 #include "support/windowdriver.h"
@@ -11,15 +12,12 @@
 #include "storage/recordscodec.h"
 #include "storage/seasoncodec.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTreeWidget>
-#include <functional>
 
 namespace {
 
@@ -29,15 +27,6 @@ std::vector<SeasonStats> storedSeasons(const QString& path) {
     for (qsizetype at = 0; at + 110 <= bytes.size(); at += 110)
         seasons.push_back(decodeSeason(QByteArrayView(bytes).sliced(at, 110)));
     return seasons;
-}
-
-// Runs `answer` on the next modal dialog as soon as it is open.
-void whenModalOpens(std::function<void(QWidget*)> answer) {
-    QTimer::singleShot(0, qApp, [answer = std::move(answer)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        answer(modal);
-    });
 }
 
 // Records with every message what the window shows as it comes.

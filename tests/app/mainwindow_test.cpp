@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakecareer.h"
+#include "support/filebytes.h"
+#include "support/modaldialog.h"
+#include "support/passtypeseasons.h"
 #include "support/recordingmessenger.h"
 #include "support/scriptedclock.h"
 #include "support/windowdriver.h"
@@ -10,17 +13,22 @@
 #include "app/showfirstmessenger.h"
 #include "play/playtype.h"
 #include "storage/filecareer.h"
+#include "views/ratingchart.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTreeWidget>
 
 using std::chrono::milliseconds;
 
@@ -99,6 +107,10 @@ private slots:
     void newGameDuringASnapThrowsWithoutAPlayType();
     void clearingIsOnlyAvailableBetweenGames();
     void everyNamedControlIsFoundByItsDescription();
+    void theNewItemsFollowTheirMenusAndHelpFollowsView();
+    void f1OpensHowToPlayAndEscClosesIt();
+    void passTypesShowsTheFileAndCreatesNone();
+    void aboutTellsTheVersionLicenceAndHomePage();
 };
 
 void MainWindowTest::startsWithTheButtonDisabledAndEmptyLabels() {
@@ -156,7 +168,11 @@ void MainWindowTest::theMenuHasItsItemsAndShortcuts() {
                  {"mnuClear", "&Clear Career Stats", {}},
                  {"mnuExit", "E&xit", QKeySequence(QStringLiteral("Ctrl+X"))},
                  {"mnuSeasonStats", "&Career Stats", {}},
-                 {"mnuSeasonRecords", "&Career Records", {}}};
+                 {"mnuSeasonRecords", "&Career Records", {}},
+                 {"mnuPassTypes", "&Pass Types", {}},
+                 {"mnuHowToPlay", "&How to Play", QKeySequence(Qt::Key_F1)},
+                 {"mnuAbout", "&About Gridlark", {}},
+                 {"mnuAboutQt", "About &Qt", {}}};
     for (const auto& item : items) {
         auto* action = w.find<QAction>(item.name);
         QVERIFY2(action, item.name);
@@ -349,6 +365,87 @@ void MainWindowTest::everyNamedControlIsFoundByItsDescription() {
     box.show();
     QCOMPARE(box.accessibleDescription(), QStringLiteral("seasonOver"));
     qApp->removeEventFilter(&mirror);
+}
+
+void MainWindowTest::theNewItemsFollowTheirMenusAndHelpFollowsView() {
+    Window w;
+    QStringList menus;
+    for (QAction* menu : w.window.menuBar()->actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions())
+            items << item->objectName();
+        menus << menu->text() + u':' + items.join(u',');
+    }
+    QCOMPARE(menus, (QStringList{"&File:mnuNewGame,mnuFileLine1,mnuExportHTML,mnuFileLine3,"
+                                 "mnuClear,mnuFileLine2,mnuExit",
+                                 "&View:mnuSeasonStats,mnuSeasonRecords,mnuPassTypes",
+                                 "&Help:mnuHowToPlay,mnuHelpLine1,mnuAbout,mnuAboutQt"}));
+}
+
+void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QTest::keyClick(&w.window, Qt::Key_F1);
+    QPointer<QDialog> help = w.find<QDialog>("frmHowToPlay");
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("How to Play"));
+    const QString text = help->findChild<QTextBrowser*>()->toPlainText();
+    QVERIFY(text.contains(QDir::toNativeSeparators(w.dir.path())));
+    QVERIFY(text.contains(QStringLiteral("38 or 42")));
+    QVERIFY(!text.contains(u'%'));
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help, Qt::Key_Escape);
+    QTRY_VERIFY(!help);
+}
+
+void MainWindowTest::passTypesShowsTheFileAndCreatesNone() {
+    Window w;
+    const auto openPassTypes = [&w](const std::function<void(QWidget*)>& look) {
+        whenModalOpens([&look](QWidget* modal) {
+            QCOMPARE(modal->windowTitle(), QStringLiteral("Pass Types"));
+            look(modal);
+            modal->close();
+        });
+        w.find<QAction>("mnuPassTypes")->trigger();
+    };
+    openPassTypes([](QWidget* modal) {
+        QCOMPARE(modal->findChild<QComboBox*>()->count(), 1);
+        QCOMPARE(modal->findChild<QTreeWidget*>()->topLevelItemCount(), 0);
+        QCOMPARE(modal->findChild<RatingChart*>()->accessibleDescription(),
+                 QStringLiteral("No season has been played yet."));
+    });
+    QVERIFY(!QFile::exists(w.archive.seasonsPath()));
+
+    write(w.archive.seasonsPath(), twoSeasonsOfPassTypes());
+    openPassTypes([](QWidget* modal) {
+        auto* spans = modal->findChild<QComboBox*>();
+        QCOMPARE(spans->itemText(2), QStringLiteral("Season 2"));
+        spans->setCurrentIndex(2);
+        QTreeWidgetItem* all = modal->findChild<QTreeWidget*>()->topLevelItem(4);
+        QCOMPARE(all->text(0) + u' ' + all->text(1) + u' ' + all->text(8),
+                 QStringLiteral("All 75 93.18"));
+        auto* chart = modal->findChild<RatingChart*>();
+        QVERIFY(!chart->accessibleName().isEmpty());
+        QVERIFY(!modal->findChild<QTreeWidget*>()->accessibleName().isEmpty());
+        const RatingPoint allInSeason2{2, Currency::fromHundredths(9318)};
+        QCOMPARE(chart->toolTipAt(chart->pointPosition(allInSeason2).toPoint()),
+                 QStringLiteral("All, season 2: 93.18"));
+        QCOMPARE(chart->toolTipAt({0, 0}), QString());
+    });
+    QCOMPARE(contents(w.archive.seasonsPath()), twoSeasonsOfPassTypes());
+}
+
+void MainWindowTest::aboutTellsTheVersionLicenceAndHomePage() {
+    Window w;
+    QString text;
+    whenModalOpens([&text](QWidget* modal) {
+        QCOMPARE(modal->windowTitle(), QStringLiteral("About Gridlark"));
+        text = qobject_cast<QMessageBox*>(modal)->text();
+        modal->close();
+    });
+    w.find<QAction>("mnuAbout")->trigger();
+    for (const char* told : {"Gridlark", "Version 1.6", "MIT", "https://gridlark.example.org/"})
+        QVERIFY2(text.contains(QString::fromLatin1(told)), told);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -62,6 +62,7 @@ private slots:
     void aSaveGivenUpLeavesBothFilesAndChecksNoRecord();
     void aRetriedSaveKeepsTheGame();
     void aDirectoryWhereTheFileShouldBeIsReported();
+    void peekingCreatesNothingAndLeavesADamagedFileAsItIs();
 };
 
 void CareerFilesTest::gameRecordsFallOnlyToStrictlyBetterGames() {
@@ -242,6 +243,22 @@ void CareerFilesTest::aDirectoryWhereTheFileShouldBeIsReported() {
     for (const RecordingMessenger::Message& message : c.messenger.messages())
         QVERIFY2(message.text.contains(c.dat()), qPrintable(message.text));
     QVERIFY(QFileInfo(c.dat()).isDir());
+}
+
+void CareerFilesTest::peekingCreatesNothingAndLeavesADamagedFileAsItIs() {
+    CareerDir c;
+    QVERIFY(c.career.peekSeasons().empty());
+    QVERIFY(!QFile::exists(c.dat()));
+    const SeasonStats first = stored(1, 3, 75);
+    const QByteArray damaged = encodeSeason(first) + QByteArray(37, '\x5a');
+    write(c.dat(), damaged);
+    QCOMPARE(c.career.peekSeasons(), std::vector<SeasonStats>{first});
+    QCOMPARE(c.messenger.titles(), QStringList{QStringLiteral("Damaged File")});
+    QVERIFY(c.messenger.messages().front().text.startsWith(
+        QDir::toNativeSeparators(c.dat()) +
+        QStringLiteral(" is damaged: its length of 147 bytes is not a whole number of seasons.")));
+    QCOMPARE(contents(c.dat()), damaged);
+    QCOMPARE(QDir(c.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gdk.dat")});
 }
 
 QTEST_GUILESS_MAIN(CareerFilesTest)

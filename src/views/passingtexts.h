@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "stats/passerrating.h"
+
+#include <QString>
+
+// One line of passing as the career views write it: the counts in plain decimal, Comp% and YPA
+// with "###.0" (an en dash where there are no attempts to divide by), and the passer rating in
+// its shortest form.
+struct PassingTexts {
+    QString attempts;
+    QString completions;
+    QString percentage;
+    QString yards;
+    QString perAttempt;
+    QString touchdowns;
+    QString interceptions;
+    QString rating;
+};
+
+// `point` is the locale's decimal separator.
+PassingTexts passingTexts(const PasserCounts& counts, const QString& point);

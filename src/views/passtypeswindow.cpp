@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+#include "views/passtypeswindow.h"
+
+#include "views/passtypetable.h"
+#include "views/ratingchart.h"
+#include "views/uifonts.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const captions[] = {"Pass", "Att", "Comp", "Comp%", "Yds",
+                                "YPA",  "TD",  "Int",  "Rating"};
+
+QStringList cellsOf(const PassingTexts& t) {
+    return {t.attempts,   t.completions, t.percentage,    t.yards,
+            t.perAttempt, t.touchdowns,  t.interceptions, t.rating};
+}
+
+} // namespace
+
+PassTypesWindow::PassTypesWindow(std::vector<SeasonStats> seasons, QString decimalPoint,
+                                 QWidget* parent)
+    : QDialog(parent), m_seasons(std::move(seasons)), m_decimalPoint(std::move(decimalPoint)) {
+    setObjectName(QStringLiteral("frmPassTypes"));
+    setWindowTitle(QStringLiteral("Pass Types"));
+    setModal(true);
+    setFont(tahomaFont(8.25));
+
+    auto* spanLabel = new QLabel(tr("&Show:"), this);
+    m_cboSpan = new QComboBox(this);
+    m_cboSpan->setObjectName(QStringLiteral("cboSpan"));
+    spanLabel->setBuddy(m_cboSpan);
+    buildTable();
+    auto* chart = new RatingChart(ratingTrend(m_seasons), m_decimalPoint, this);
+    chart->setObjectName(QStringLiteral("chtRating"));
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("Command1"));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* spanRow = new QHBoxLayout;
+    spanRow->addWidget(spanLabel);
+    spanRow->addWidget(m_cboSpan, 1);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(spanRow);
+    layout->addWidget(m_lvwPassTypes);
+    layout->addWidget(chart, 1);
+    layout->addLayout(buttonRow);
+
+    connect(m_cboSpan, &QComboBox::currentIndexChanged, this, &PassTypesWindow::cboSpan_Changed);
+    buildSpans();
+}
+
+void PassTypesWindow::buildTable() {
+    m_lvwPassTypes = new QTreeWidget(this);
+    m_lvwPassTypes->setObjectName(QStringLiteral("lvwPassTypes"));
+    m_lvwPassTypes->setAccessibleName(tr("Passing by pass type"));
+    m_lvwPassTypes->setRootIsDecorated(false);
+    m_lvwPassTypes->setItemsExpandable(false);
+    m_lvwPassTypes->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lvwPassTypes->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lvwPassTypes->setColumnCount(static_cast<int>(std::size(captions)));
+    QTreeWidgetItem* header = m_lvwPassTypes->headerItem();
+    for (int column = 0; column < static_cast<int>(std::size(captions)); ++column) {
+        header->setText(column, QString::fromLatin1(captions[column]));
+        header->setTextAlignment(column, Qt::AlignCenter);
+    }
+    m_lvwPassTypes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_lvwPassTypes->header()->setStretchLastSection(false);
+    m_lvwPassTypes->header()->setMinimumSectionSize(32);
+    m_lvwPassTypes->header()->setSectionResizeMode(QHeaderView::Stretch);
+    m_lvwPassTypes->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // The header and five rows, without a scroll bar.
+    m_lvwPassTypes->setFixedHeight(m_lvwPassTypes->fontMetrics().height() * 15 / 2 + 8);
+}
+
+void PassTypesWindow::buildSpans() {
+    m_cboSpan->addItem(QStringLiteral("Career"), CareerSpan);
+    for (const int season : playedSeasons(m_seasons))
+        m_cboSpan->addItem(QStringLiteral("Season %1").arg(season), season);
+}
+
+void PassTypesWindow::cboSpan_Changed(int index) {
+    m_lvwPassTypes->clear();
+    const int span = m_cboSpan->itemData(index).toInt();
+    for (const PassTypeRow& row : passTypeRows(m_seasons, span, m_decimalPoint)) {
+        auto* item =
+            new QTreeWidgetItem(m_lvwPassTypes, QStringList{row.name} + cellsOf(row.texts));
+        for (int column = 1; column < item->columnCount(); ++column)
+            item->setTextAlignment(column, Qt::AlignCenter);
+    }
+}

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "storage/seasonstats.h"
+
+#include <QDialog>
+#include <vector>
+
+class QComboBox;
+class QTreeWidget;
+
+// The career split by pass type: a table for the career or one season, and the passer rating of
+// every season on a chart. It shows the seasons it is given and changes nothing.
+class PassTypesWindow : public QDialog {
+    Q_OBJECT
+public:
+    PassTypesWindow(std::vector<SeasonStats> seasons, QString decimalPoint,
+                    QWidget* parent = nullptr);
+
+private slots:
+    void cboSpan_Changed(int index);
+
+private:
+    void buildTable();
+    void buildSpans();
+
+    std::vector<SeasonStats> m_seasons;
+    QString m_decimalPoint;
+    QComboBox* m_cboSpan = nullptr;
+    QTreeWidget* m_lvwPassTypes = nullptr;
+};

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "views/ratingtrend.h"
+
+#include "stats/numbertext.h"
+
+#include <QStringList>
+
+RatingTrend ratingTrend(const std::vector<SeasonStats>& seasons) {
+    RatingTrend trend;
+    for (std::size_t line = 0; line < PassLineCount; ++line)
+        trend.lines[line].name = passLineName(line);
+    for (const int number : playedSeasons(seasons)) {
+        const PassLines lines = passLines(seasons[static_cast<std::size_t>(number) - 1]);
+        for (std::size_t line = 0; line < PassLineCount; ++line)
+            // A pass never thrown that season has no rating to show, only a gap.
+            if (lines[line].attempts > 0)
+                trend.lines[line].points.push_back({number, passerRating(lines[line])});
+        trend.lastSeason = number;
+    }
+    return trend;
+}
+
+QString ratingPointText(const RatingLine& line, const RatingPoint& point,
+                        const QString& decimalPoint) {
+    return QStringLiteral("%1, season %2: %3")
+        .arg(line.name, wholeText(point.season), currencyText(point.rating, decimalPoint));
+}
+
+QString ratingTrendDescription(const RatingTrend& trend, const QString& decimalPoint) {
+    if (trend.lastSeason == 0)
+        return noSeasonPlayedText();
+    QStringList parts{
+        QStringLiteral("Passer rating by season, seasons 1 to %1.").arg(trend.lastSeason)};
+    for (const RatingLine& line : trend.lines) {
+        QStringList values;
+        for (const RatingPoint& point : line.points)
+            values << QStringLiteral("season %1 %2")
+                          .arg(wholeText(point.season), currencyText(point.rating, decimalPoint));
+        parts << line.name + QStringLiteral(": ") +
+                     (values.isEmpty() ? QStringLiteral("never thrown") : values.join(u", ")) +
+                     u'.';
+    }
+    return parts.join(u' ');
+}
+
+QString noSeasonPlayedText() {
+    return QStringLiteral("No season has been played yet.");
+}

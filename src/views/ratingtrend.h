@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "stats/currency.h"
+#include "storage/seasonstats.h"
+#include "views/passtypetable.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+// The passer rating of one season on a line of the chart.
+struct RatingPoint {
+    int season = 0;
+    Currency rating;
+};
+
+// One pass line across the seasons: a point for every played season in which it was thrown.
+struct RatingLine {
+    QString name;
+    std::vector<RatingPoint> points;
+};
+
+// The chart of passer rating by season: seasons 1 to `lastSeason` across, one line per pass line.
+struct RatingTrend {
+    int lastSeason = 0; // 0: no season has been played
+    std::array<RatingLine, PassLineCount> lines;
+};
+
+inline constexpr double RatingChartTop = 158.33;
+
+RatingTrend ratingTrend(const std::vector<SeasonStats>& seasons);
+
+// What one point says on hover: "Long Pass, season 2: 95.83".
+QString ratingPointText(const RatingLine& line, const RatingPoint& point,
+                        const QString& decimalPoint);
+
+// The chart read out: every line with its values, or that no season has been played.
+QString ratingTrendDescription(const RatingTrend& trend, const QString& decimalPoint);
+
+// Shown in place of the lines when there is nothing to plot.
+QString noSeasonPlayedText();

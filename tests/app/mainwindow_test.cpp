@@ -93,8 +93,6 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void startsWithTheButtonDisabledAndEmptyLabels();
-    void everyControlSitsAtItsPlace_data();
-    void everyControlSitsAtItsPlace();
     void theMenuHasItsItemsAndShortcuts();
     void aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed();
     void everyMeterStepIsDrawnAsItComes();
@@ -103,11 +101,9 @@ private slots:
     void throwsNearTheTargetComplete();
     void aThrowFiveOffRisksAnInterception();
     void theRightButtonPlaysAndTheKeyboardDoesNot();
-    void aWholeGameEndsDisabledAndCanBreakARecord();
     void newGameDuringASnapThrowsWithoutAPlayType();
     void clearingIsOnlyAvailableBetweenGames();
     void everyNamedControlIsFoundByItsDescription();
-    void theNewItemsFollowTheirMenusAndHelpFollowsView();
     void f1OpensHowToPlayAndEscClosesIt();
     void passTypesShowsTheFileAndCreatesNone();
     void aboutTellsTheVersionLicenceAndHomePage();
@@ -131,56 +127,24 @@ void MainWindowTest::startsWithTheButtonDisabledAndEmptyLabels() {
     QCOMPARE(w.find<QGroupBox>("frmSeasonStats")->title(), QStringLiteral("Season 1 Stats"));
 }
 
-void MainWindowTest::everyControlSitsAtItsPlace_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("place"); // twips / 15
-    QTest::newRow("Frame1") << "Frame1" << QRect(48, 80, 317, 37);
-    QTest::newRow("frmSeasonStats") << "frmSeasonStats" << QRect(48, 120, 317, 37);
-    QTest::newRow("Frame3") << "Frame3" << QRect(48, 160, 317, 37);
-    QTest::newRow("pbThrow") << "pbThrow" << QRect(32, 248, 433, 25);
-    QTest::newRow("Image1") << "Image1" << QRect(372, 216, 11, 35);
-    QTest::newRow("imgRec") << "imgRec" << QRect(372, 88, 84, 110);
-    QTest::newRow("imgRef") << "imgRef" << QRect(372, 88, 82, 109);
-    QTest::newRow("imgCup") << "imgCup" << QRect(372, 88, 82, 109);
-    QTest::newRow("imgINT") << "imgINT" << QRect(372, 88, 82, 109);
-    QTest::newRow("cmdThrow") << "cmdThrow" << QRect(192, 276, 121, 37);
-}
-
-void MainWindowTest::everyControlSitsAtItsPlace() {
-    QFETCH(QString, name);
-    QFETCH(QRect, place);
-    Window w;
-    auto* widget = w.window.findChild<QWidget*>(name);
-    QVERIFY(widget);
-    QCOMPARE(widget->geometry(), place);
-    QCOMPARE(w.window.centralWidget()->size(), QSize(500, 322));
-    QCOMPARE(w.window.minimumSize(), w.window.maximumSize());
-}
-
 void MainWindowTest::theMenuHasItsItemsAndShortcuts() {
     Window w;
-    const struct {
-        const char* name;
-        const char* caption;
-        QKeySequence shortcut;
-    } items[] = {{"mnuNewGame", "&New Game", QKeySequence(QStringLiteral("Ctrl+N"))},
-                 {"mnuExportHTML", "Ex&port Stats", QKeySequence(QStringLiteral("Ctrl+H"))},
-                 {"mnuClear", "&Clear Career Stats", {}},
-                 {"mnuExit", "E&xit", QKeySequence(QStringLiteral("Ctrl+X"))},
-                 {"mnuSeasonStats", "&Career Stats", {}},
-                 {"mnuSeasonRecords", "&Career Records", {}},
-                 {"mnuPassTypes", "&Pass Types", {}},
-                 {"mnuHowToPlay", "&How to Play", QKeySequence(Qt::Key_F1)},
-                 {"mnuAbout", "&About Gridlark", {}},
-                 {"mnuAboutQt", "About &Qt", {}}};
-    for (const auto& item : items) {
-        auto* action = w.find<QAction>(item.name);
-        QVERIFY2(action, item.name);
-        QCOMPARE(action->text(), QString::fromLatin1(item.caption));
-        QCOMPARE(action->shortcut(), item.shortcut);
+    QStringList items;
+    for (QAction* menu : w.window.menuBar()->actions()) {
+        items << menu->text();
+        for (QAction* item : menu->menu()->actions())
+            items << (item->objectName() + u' ' +
+                      (item->isSeparator() ? QStringLiteral("-")
+                                           : item->text() + u' ' + item->shortcut().toString()))
+                         .trimmed();
     }
-    for (const char* line : {"mnuFileLine1", "mnuFileLine2", "mnuFileLine3"})
-        QVERIFY(w.find<QAction>(line)->isSeparator());
+    QCOMPARE(items, (QStringList{"&File", "mnuNewGame &New Game Ctrl+N", "mnuFileLine1 -",
+                                 "mnuExportHTML Ex&port Stats Ctrl+H", "mnuFileLine3 -",
+                                 "mnuClear &Clear Career Stats", "mnuFileLine2 -",
+                                 "mnuExit E&xit Ctrl+X", "&View", "mnuSeasonStats &Career Stats",
+                                 "mnuSeasonRecords &Career Records", "mnuPassTypes &Pass Types",
+                                 "&Help", "mnuHowToPlay &How to Play F1", "mnuHelpLine1 -",
+                                 "mnuAbout &About Gridlark", "mnuAboutQt About &Qt"}));
 }
 
 void MainWindowTest::aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed() {
@@ -285,32 +249,6 @@ void MainWindowTest::theRightButtonPlaysAndTheKeyboardDoesNot() {
     QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("Short Pass Incomplete!"));
 }
 
-void MainWindowTest::aWholeGameEndsDisabledAndCanBreakARecord() {
-    Window w;
-    w.career.recordFalls = true;
-    w.newGame(); // 26 attempts
-    for (int attempt = 1; attempt <= 26; ++attempt) {
-        w.snap(attempt % 2 ? PlayType::Short : PlayType::Long);
-        w.ticks(attempt % 2 ? 11 * 40 : 7 * 40);
-        w.random.push(0.0);
-        w.random.push(0.9999);
-        w.press();
-        const int yards = (attempt / 2) * 15 + ((attempt + 1) / 2) * 6;
-        if (attempt < 26)
-            QCOMPARE(w.text("lblCurrentStats"),
-                     QStringLiteral("%1-%1 100% %2 YDS 0 TD 0 INT ").arg(attempt).arg(yards) +
-                         w.text("lblCurrentStats").section(u' ', -1));
-    }
-    QCOMPARE(w.career.calls.mid(w.career.calls.size() - 3), (QStringList{"save", "best", "open"}));
-    QCOMPARE(w.career.savedAttempts, 26);
-    QVERIFY(!w.button()->isEnabled());
-    QCOMPARE(w.button()->text(), QStringLiteral("Hike"));
-    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("A Record Has Been Broken!"));
-    QCOMPARE(w.visiblePictures(), QStringList{QStringLiteral("imgCup")});
-    QCOMPARE(w.text("lblCareerStats").left(4), QStringLiteral("G 1 "));
-    QVERIFY(w.find<QAction>("mnuClear")->isEnabled());
-}
-
 void MainWindowTest::newGameDuringASnapThrowsWithoutAPlayType() {
     Window w;
     w.newGame();
@@ -365,21 +303,6 @@ void MainWindowTest::everyNamedControlIsFoundByItsDescription() {
     box.show();
     QCOMPARE(box.accessibleDescription(), QStringLiteral("seasonOver"));
     qApp->removeEventFilter(&mirror);
-}
-
-void MainWindowTest::theNewItemsFollowTheirMenusAndHelpFollowsView() {
-    Window w;
-    QStringList menus;
-    for (QAction* menu : w.window.menuBar()->actions()) {
-        QStringList items;
-        for (QAction* item : menu->menu()->actions())
-            items << item->objectName();
-        menus << menu->text() + u':' + items.join(u',');
-    }
-    QCOMPARE(menus, (QStringList{"&File:mnuNewGame,mnuFileLine1,mnuExportHTML,mnuFileLine3,"
-                                 "mnuClear,mnuFileLine2,mnuExit",
-                                 "&View:mnuSeasonStats,mnuSeasonRecords,mnuPassTypes",
-                                 "&Help:mnuHowToPlay,mnuHelpLine1,mnuAbout,mnuAboutQt"}));
 }
 
 void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// The play cycle's rules without the window: the redraw, the count running on across snaps, the
+// press graded at its moment, the full meter and the order of a game's end. What the window
+// shows of them is the window test's.
 #include "support/fakecareer.h"
 #include "support/playtypedraw.h"
 #include "support/scriptedrandom.h"
@@ -45,53 +48,14 @@ struct Session {
 class GameSessionTest : public QObject {
     Q_OBJECT
 private slots:
-    void startsDisabledWithHikeAndNewGameEnablesIt();
-    void aSnapShowsThePlayTypeAndStartsTheMeter();
     void aRepeatedPlayTypeIsDrawnOnceMore();
-    void theMeterRisesOncePerSpeedsWorthOfEventsAndStopsFull();
     void tickCountRunsOnFromSnapToSnap();
     void aLatePressIsGradedOnTheMeterOfItsMoment_data();
     void aLatePressIsGradedOnTheMeterOfItsMoment();
     void aFullMeterThrowIsFarOff();
     void theLastAttemptClosesTheGameInOrder_data();
     void theLastAttemptClosesTheGameInOrder();
-    void aBrokenRecordShowsTheTrophy();
-    void newGameDuringASnapLeavesAThrowWithoutPlayType();
-    void aCompleteCareerStartsNoGame();
-    void clearingWorksOnlyBetweenGames();
 };
-
-void GameSessionTest::startsDisabledWithHikeAndNewGameEnablesIt() {
-    Session s;
-    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Hike"));
-    QVERIFY(!s.game.view().buttonEnabled);
-    QVERIFY(s.game.view().clearEnabled);
-    QCOMPARE(s.game.view().meter, 0);
-    QVERIFY(s.game.view().currentThrow.isEmpty());
-    s.game.press();
-    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Hike"));
-    scriptNewGame(s.random, 3);
-    s.game.newGame();
-    QVERIFY(s.game.view().buttonEnabled);
-    QVERIFY(!s.game.view().clearEnabled);
-    QCOMPARE(int(s.game.state().MaxThrows), 29);
-    QCOMPARE(int(s.game.state().ShortSpeed), 11);
-    QCOMPARE(s.game.view().currentStats, QStringLiteral("0-0 0% 0 YDS 0 TD 0 INT .00"));
-    QCOMPARE(s.game.view().careerStats, QStringLiteral("G 3 0-0 0% 0 YDS 0 TD 0 INT .00"));
-    QCOMPARE(s.game.view().seasonFrameCaption, QStringLiteral("Season 2 Stats"));
-}
-
-void GameSessionTest::aSnapShowsThePlayTypeAndStartsTheMeter() {
-    Session s;
-    scriptNewGame(s.random, 0);
-    s.game.newGame();
-    s.snap(PlayType::Medium);
-    QCOMPARE(s.game.view().currentThrow, QStringLiteral("Medium Pass"));
-    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Throw"));
-    QVERIFY(s.game.view().timerStarted);
-    QCOMPARE(s.game.view().picture, Picture::Receiver);
-    QCOMPARE(s.random.reseeds(), 2 + 2); // the new game's two draws, the press, the play type
-}
 
 void GameSessionTest::aRepeatedPlayTypeIsDrawnOnceMore() {
     Session s;
@@ -117,25 +81,6 @@ void GameSessionTest::aRepeatedPlayTypeIsDrawnOnceMore() {
     s.game.press();
     QCOMPARE(int(s.game.state().ThrowType), int(PlayType::Short));
     QVERIFY(s.random.empty());
-}
-
-void GameSessionTest::theMeterRisesOncePerSpeedsWorthOfEventsAndStopsFull() {
-    Session s;
-    scriptNewGame(s.random, 0);
-    s.game.newGame();
-    s.snap(PlayType::Short); // speed 11, TickCount starts at 0
-    s.ticks(10);
-    QCOMPARE(s.game.view().meter, 0);
-    s.ticks(1);
-    QCOMPARE(s.game.view().meter, 1);
-    s.ticks(11 * 39);
-    QCOMPARE(s.game.view().meter, 40);
-    s.ticks(11 * 10);
-    QCOMPARE(s.game.view().meter, 50);
-    QVERIFY(!s.game.view().timerStarted);
-    s.ticks(100);
-    QCOMPARE(s.game.view().meter, 50);
-    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Throw"));
 }
 
 void GameSessionTest::tickCountRunsOnFromSnapToSnap() {
@@ -238,62 +183,6 @@ void GameSessionTest::theLastAttemptClosesTheGameInOrder() {
                                              : QStringLiteral("G 3 0-0 0% 0 YDS 0 TD 0 INT .00"));
     QCOMPARE(s.game.view().currentThrow, kept ? QStringLiteral("A Record Has Been Broken!")
                                               : QStringLiteral("Long Pass Incomplete!"));
-}
-
-void GameSessionTest::aBrokenRecordShowsTheTrophy() {
-    Session s;
-    s.career.recordFalls = true;
-    scriptNewGame(s.random, 0);
-    s.game.newGame();
-    for (int attempt = 0; attempt < 26; ++attempt) {
-        s.snap(attempt % 2 ? PlayType::Blitz : PlayType::Medium);
-        s.random.push(0.0); // far off and intercepted
-        s.game.press();
-    }
-    QCOMPARE(s.game.view().picture, Picture::Trophy);
-    QCOMPARE(s.game.view().currentThrow, QStringLiteral("A Record Has Been Broken!"));
-}
-
-void GameSessionTest::newGameDuringASnapLeavesAThrowWithoutPlayType() {
-    Session s;
-    scriptNewGame(s.random, 0);
-    s.game.newGame();
-    s.snap(PlayType::Short);
-    s.ticks(11 * 5);
-    scriptNewGame(s.random, 6);
-    s.game.newGame();
-    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Throw"));
-    QVERIFY(s.game.view().timerStarted);
-    QCOMPARE(int(s.game.state().ThrowType), 0);
-    QCOMPARE(int(s.game.state().MaxThrows), 32);
-    s.ticks(100);
-    QCOMPARE(s.game.view().meter, 5);
-    s.random.push(0.9); // meter 5 is far off: no interception
-    s.game.press();
-    QCOMPARE(s.game.view().currentThrow, QStringLiteral(" Incomplete!"));
-    QCOMPARE(s.game.view().buttonCaption, QStringLiteral("Hike"));
-    QCOMPARE(int(s.game.state().GameAttempts), 1);
-    QCOMPARE(int(s.game.state().GameShortAttempts), 0);
-}
-
-void GameSessionTest::aCompleteCareerStartsNoGame() {
-    Session s;
-    s.career.open = false;
-    s.game.newGame();
-    QVERIFY(!s.game.view().buttonEnabled);
-    QVERIFY(s.game.view().clearEnabled);
-    QVERIFY(s.random.empty());
-}
-
-void GameSessionTest::clearingWorksOnlyBetweenGames() {
-    Session s;
-    scriptNewGame(s.random, 0);
-    s.game.newGame();
-    s.game.clearCareer();
-    QVERIFY(!s.career.calls.contains(QStringLiteral("clear")));
-    Session idle;
-    idle.game.clearCareer();
-    QCOMPARE(idle.career.calls, QStringList{QStringLiteral("clear")});
 }
 
 QTEST_GUILESS_MAIN(GameSessionTest)

@@ -17,6 +17,7 @@ private slots:
     void eventsCarryTheirKey();
     void settlesOnTheEventsDueAtAMoment_data();
     void settlesOnTheEventsDueAtAMoment();
+    void aRestartedTimerCountsAfresh();
     void placesAPressStampOnTheClock_data();
     void placesAPressStampOnTheClock();
 };
@@ -114,6 +115,21 @@ void HiResTimerTest::settlesOnTheEventsDueAtAMoment() {
     QCOMPARE(delivered, events);
     QCOMPARE(timer.settle(QStringLiteral("Timer"), at), 0); // the late events are forgotten
     QCOMPARE(delivered, events);
+}
+
+void HiResTimerTest::aRestartedTimerCountsAfresh() {
+    TimePoint now{std::chrono::hours(24 * 365 * 40)}; // the wake thread sleeps through
+    HiResTimer timer([&now] { return now; });
+    QSignalSpy spy(&timer, &HiResTimer::timer);
+    timer.add(QStringLiteral("Timer"), 1, true);
+    now += milliseconds(30);
+    QCOMPARE(timer.settle(QStringLiteral("Timer"), now), 0);
+    QCOMPARE(spy.count(), 30);
+    timer.setStarted(QStringLiteral("Timer"), false);
+    timer.setStarted(QStringLiteral("Timer"), true); // the next snap
+    now += milliseconds(10);
+    QCOMPARE(timer.settle(QStringLiteral("Timer"), now), 0);
+    QCOMPARE(spy.count(), 40);
 }
 
 void HiResTimerTest::placesAPressStampOnTheClock_data() {

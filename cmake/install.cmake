@@ -60,14 +60,15 @@ string(REPLACE "\n\n" "\n.\n" license_text "${CMAKE_MATCH_2}")
 string(REPLACE "\n" "\n " GRIDLARK_LICENSE_TEXT " ${license_text}")
 configure_file("${packaging}/copyright.in" "${staging}/copyright" @ONLY)
 
-add_custom_target(gridlark-packaging ALL
-                  DEPENDS ${gridlark_icon_pngs} "${staging}/gridlark.6.gz" "${staging}/changelog.gz")
+add_custom_target(gridlark-packaging ALL DEPENDS
+                  ${gridlark_icon_pngs} "${staging}/gridlark.6.gz" "${staging}/changelog.gz")
 
 if(TARGET gridlark)
     install(TARGETS gridlark RUNTIME DESTINATION "${GRIDLARK_INSTALL_GAMESDIR}")
 endif()
 install(FILES "${staging}/gridlark.6.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
-install(FILES "${staging}/copyright" "${staging}/changelog.gz" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+install(FILES "${staging}/copyright" "${staging}/changelog.gz"
+        DESTINATION "${CMAKE_INSTALL_DOCDIR}")
 install(FILES "${packaging}/${GRIDLARK_APP_ID}.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 install(FILES "${GRIDLARK_ICON_SVG}"

@@ -119,7 +119,8 @@ file(STRINGS "${LICENSE}" license_lines REGEX "^(Copyright|THE SOFTWARE IS)")
 list(GET license_lines 0 holder)
 string(REPLACE "Copyright (c) " "" holder "${holder}")
 list(GET license_lines 1 warranty)
-foreach(line IN ITEMS "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+set(format "https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/")
+foreach(line IN ITEMS "^Format: ${format}\n"
                       "\nFiles: \\*\nCopyright: ${holder}\nLicense: Expat\n"
                       "\nLicense: Expat\n Permission is hereby granted"
                       "\n \\.\n ${warranty}")

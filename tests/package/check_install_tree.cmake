@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # cmake --install into an empty prefix puts the game, its desktop entry, its icons and its
-# AppStream metainfo where a Linux desktop looks for them, and the desktop's validators accept them.
+# AppStream metainfo where a Linux desktop looks for them, the desktop's validators accept them,
+# and the metainfo has what the strictest software centres ask for.
 include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
 
 set(prefix "${WORK_DIR}/prefix")
@@ -52,8 +53,9 @@ execute_process(COMMAND env -i PATH=/usr/bin:/bin HOME=${WORK_DIR}/home QT_QPA_P
                 RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE errors)
 expect_equal("status of the desktop entry's command, stopped after 2 s (${errors})" "${status}" 124)
 
-# The metainfo: this release with its date and notes, the home page, a developer with an id, the icon named by the application id, pointing input and a display
-# large enough for the window.
+# The metainfo: this release with its date and notes, the home page, a developer with an id,
+# the icon named by the application id, pointing input, and a display that holds the window
+# (500 x 341 pixels) with its title bar.
 file(READ "${metainfo}" xml)
 # case | pattern whose first group is the value | expected value as a regular expression
 set(metainfo_cases

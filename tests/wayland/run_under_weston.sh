@@ -7,7 +7,10 @@
 set -euo pipefail
 
 [ $# -gt 0 ] || { echo "usage: run_under_weston.sh TEST-PROGRAM..." >&2; exit 2; }
-command -v weston >/dev/null || { echo "weston is missing; tools/setup.sh installs it" >&2; exit 1; }
+if ! command -v weston >/dev/null; then
+    echo "weston is missing; tools/setup.sh installs it" >&2
+    exit 1
+fi
 
 # mktemp -d makes it 0700, as Wayland requires of a runtime directory.
 runtime=$(mktemp -d)

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Runs test programs as windows of a real Wayland compositor, through Qt's Wayland platform:
-# weston with its headless backend, started here on a runtime directory of its own and stopped
-# on the way out. Works as root and without XDG_RUNTIME_DIR.
-#   tests/wayland/run_under_weston.sh TEST-PROGRAM...
+# Runs programs one after another as windows of a real Wayland compositor, through Qt's Wayland
+# platform: weston with its headless backend, started here on a runtime directory of its own and
+# stopped on the way out. Works as root and without XDG_RUNTIME_DIR. Fails when any program does.
+#   tools/run-under-weston.sh PROGRAM...
+# The window tests run this way (CTest's window_tests_wayland), and so can the meter benchmark:
+#   tools/run-under-weston.sh build/bench/gridlark-bench
 set -euo pipefail
 
-[ $# -gt 0 ] || { echo "usage: run_under_weston.sh TEST-PROGRAM..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: run-under-weston.sh PROGRAM..." >&2; exit 2; }
 if ! command -v weston >/dev/null; then
     echo "weston is missing; tools/setup.sh installs it" >&2
     exit 1
@@ -24,7 +26,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-socket=gridlark-tests
+socket=gridlark
 export XDG_RUNTIME_DIR=$runtime
 weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --no-config \
     >"$runtime/weston.log" 2>&1 &
@@ -54,4 +56,4 @@ if [ ${#failed[@]} -gt 0 ]; then
     cat "$runtime/weston.log" >&2
     exit 1
 fi
-echo "all ${#} window test programs passed on Wayland"
+echo "all ${#} programs succeeded on Wayland"

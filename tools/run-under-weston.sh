@@ -56,4 +56,4 @@ if [ ${#failed[@]} -gt 0 ]; then
     cat "$runtime/weston.log" >&2
     exit 1
 fi
-echo "all ${#} programs succeeded on Wayland"
+echo "$# program(s) ran on Wayland, every one successfully"

@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Sets up a Debian 12 machine for Gridlark, builds it, then plays it or runs the test suite.
 #   tools/setup.sh play   install what is missing, build, start the game
-#   tools/setup.sh test   install what is missing, build, run every test headless through CTest,
+#   tools/setup.sh test   install what is missing, build, run every test headless through CTest
+#                         (the window tests once more under a headless Wayland compositor, the
+#                         Debian package through lintian and its metainfo through appstreamcli),
 #                         then again in a build with AddressSanitizer and UndefinedBehaviorSanitizer,
 #                         then fuzzes the career files for a minute
 set -euo pipefail
@@ -15,11 +17,11 @@ fuzzing="$top/build-fuzz"
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev qt6-wayland
     fonts-liberation fonts-wine
     xvfb xauth x11-utils
     clang libclang-rt-14-dev fiu-utils e2fsprogs
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian weston
 )
 
 install_missing() {

@@ -4,6 +4,7 @@
 #include "app/dialogmessenger.h"
 #include "app/mainwindow.h"
 #include "app/showfirstmessenger.h"
+#include "buildinfo.h"
 #include "play/randomsource.h"
 #include "storage/datadirectory.h"
 #include "storage/filecareer.h"
@@ -16,6 +17,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gridlark"));
+    // Wayland desktops find the window's desktop entry, and so its icon and name, by this id.
+    QApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::appId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
     AccessibilityMirror mirror;
     app.installEventFilter(&mirror);

@@ -168,6 +168,8 @@ void MainWindowTest::aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed() {
 void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
     Window w;
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    if (w.window.screen()->grabWindow(w.window.winId()).isNull())
+        QSKIP("this platform cannot read back what a window shows; the offscreen run does");
     w.newGame();
     w.snap(PlayType::Blitz); // speed 6
     int drawn = w.meterFillShown();
@@ -307,7 +309,10 @@ void MainWindowTest::everyNamedControlIsFoundByItsDescription() {
 
 void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
     Window w;
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.window.activateWindow();
+    if (!QTest::qWaitFor([&w] { return w.window.isActiveWindow(); }))
+        QSKIP("this platform gives the window no keyboard focus; the offscreen run presses F1");
     QTest::keyClick(&w.window, Qt::Key_F1);
     QPointer<QDialog> help = w.find<QDialog>("frmHowToPlay");
     QVERIFY(help && help->isVisible());

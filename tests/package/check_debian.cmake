@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: MIT
-# cpack builds a Debian package that declares what the game needs to run on a fresh machine and
-# holds the same files as an install into /usr, owned by root with the usual modes.
+# cpack builds a Debian package that declares what the game needs to run on a fresh machine,
+# holds the same files as an install into /usr, owned by root with the usual modes, and passes
+# lintian's pedantic checks with no error or warning; its program is hardened, and its copyright
+# file and changelog describe this licence and this version.
 include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
 
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -48,6 +50,9 @@ foreach(needed IN ITEMS libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libstdc
 endforeach()
 string(REGEX MATCH "libqt6widgets6 \\(>= ([0-9.]+)" ignored "${depends}")
 expect_match("lowest libqt6widgets6 version" "${CMAKE_MATCH_1}" "^6\\.")
+# Qt's Wayland platform, so that a Wayland desktop runs the game natively.
+run(recommends dpkg-deb -f "${deb}" Recommends)
+expect_equal("Recommends" "${recommends}" "qt6-wayland\n")
 
 # Contents: the install tree under /usr, every entry owned by root.
 run(listing dpkg-deb -c "${deb}")
@@ -66,8 +71,8 @@ foreach(line IN LISTS lines)
     elseif(mode MATCHES "^-")
         string(REGEX REPLACE "^usr/" "" relative "${path}")
         list(APPEND files "${relative}")
-        if(path STREQUAL "usr/bin/gridlark")
-            expect_equal("mode of /usr/bin/gridlark" "${mode}" "-rwxr-xr-x")
+        if(path STREQUAL "usr/games/gridlark")
+            expect_equal("mode of /usr/games/gridlark" "${mode}" "-rwxr-xr-x")
         else()
             expect_equal("mode of /${path}" "${mode}" "-rw-r--r--")
         endif()
@@ -76,5 +81,57 @@ endforeach()
 list(SORT files)
 expected_install_files(expected)
 expect_equal("files in the package below /usr" "${files}" "${expected}")
+
+# Infos may stand; the output lists them.
+execute_process(COMMAND lintian --pedantic --display-info --fail-on error,warning "${deb}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE report ERROR_VARIABLE errors)
+message(STATUS "lintian --pedantic:\n${report}")
+expect_equal("lintian status (${errors})" "${status}" 0)
+if(report MATCHES "(^|\n)[EW]: ")
+    fail("lintian reports errors or warnings:\n${report}")
+endif()
+
+set(root "${WORK_DIR}/root")
+run(ignored dpkg-deb -x "${deb}" "${root}")
+# Metainfo, desktop entry and icons as they are packaged.
+run(report appstreamcli validate-tree --no-net --pedantic "${root}/usr")
+if(report MATCHES "(^|\n)[EW]: ")
+    fail("appstreamcli reports errors or warnings:\n${report}")
+endif()
+
+# Hardened: position-independent, relocations read-only and bound at start, a stack protector.
+# (The checked buffer functions are compiled in too, but the game calls none that has one.)
+set(game "${root}/usr/games/gridlark")
+run(headers readelf -lhW "${game}")
+expect_match("ELF type of the game" "${headers}" "Type: +DYN ")
+expect_match("program headers of the game" "${headers}" "GNU_RELRO")
+run(dynamic readelf -dW "${game}")
+expect_match("dynamic section of the game" "${dynamic}" "\\(FLAGS\\) +BIND_NOW|Flags: NOW")
+run(symbols readelf --dyn-syms -W "${game}")
+if(NOT symbols MATCHES " __stack_chk_fail@")
+    fail("the game imports no __stack_chk_fail: built without a stack protector")
+endif()
+
+# The copyright file names the licence and holds its whole text from LICENSE.
+set(doc "${root}/usr/share/doc/gridlark")
+file(READ "${doc}/copyright" copyright)
+file(STRINGS "${LICENSE}" license_lines REGEX "^(Copyright|THE SOFTWARE IS)")
+list(GET license_lines 0 holder)
+string(REPLACE "Copyright (c) " "" holder "${holder}")
+list(GET license_lines 1 warranty)
+set(format "https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/")
+foreach(line IN ITEMS "^Format: ${format}\n"
+                      "\nFiles: \\*\nCopyright: ${holder}\nLicense: Expat\n"
+                      "\nLicense: Expat\n Permission is hereby granted"
+                      "\n \\.\n ${warranty}")
+    expect_match("copyright file" "${copyright}" "${line}")
+endforeach()
+
+# The newest changelog entry is this version, released on the metainfo's day.
+run(changelog gzip -dc "${doc}/changelog.gz")
+expect_match("changelog's newest entry" "${changelog}" "^gridlark \\(${version}\\) ")
+string(REGEX MATCH "\n -- [^\n]*  ([^\n]+)" ignored "${changelog}")
+run(day date -u -d "${CMAKE_MATCH_1}" +%F)
+expect_equal("changelog's newest date" "${day}" "${RELEASE_DATE}\n")
 
 finish()

@@ -4,8 +4,8 @@
 
 cmake_minimum_required(VERSION 3.25)
 
-set(GRIDLARK_APP_ID org.example.gridlark)
-set(GRIDLARK_ICON_SIZES 16 32 48 64 128 256)
+# The icon sizes come from the build as one text with ',' between them.
+string(REPLACE "," ";" GRIDLARK_ICON_SIZES "${ICON_SIZES}")
 
 function(fail message)
     message(SEND_ERROR "${message}")
@@ -47,12 +47,15 @@ endfunction()
 # The paths, relative to the prefix, of everything the game installs.
 function(expected_install_files out)
     set(files
-        bin/gridlark
-        share/applications/${GRIDLARK_APP_ID}.desktop
-        share/metainfo/${GRIDLARK_APP_ID}.metainfo.xml
-        share/icons/hicolor/scalable/apps/gridlark.svg)
+        games/gridlark
+        share/man/man6/gridlark.6.gz
+        share/doc/gridlark/copyright
+        share/doc/gridlark/changelog.gz
+        share/applications/${APP_ID}.desktop
+        share/metainfo/${APP_ID}.metainfo.xml
+        share/icons/hicolor/scalable/apps/${APP_ID}.svg)
     foreach(size IN LISTS GRIDLARK_ICON_SIZES)
-        list(APPEND files share/icons/hicolor/${size}x${size}/apps/gridlark.png)
+        list(APPEND files share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
     endforeach()
     list(SORT files)
     set(${out} ${files} PARENT_SCOPE)

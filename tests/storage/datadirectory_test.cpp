@@ -35,6 +35,8 @@ void DataDirectoryTest::systemDirectoriesAreNeverUsed_data() {
     QTest::addColumn<bool>("system");
     QTest::newRow("/usr/bin") << QStringLiteral("/usr/bin") << true;
     QTest::newRow("/usr/local/bin") << QStringLiteral("/usr/local/bin") << true;
+    QTest::newRow("/usr/games, the package's") << QStringLiteral("/usr/games") << true;
+    QTest::newRow("/usr/local/games") << QStringLiteral("/usr/local/games") << true;
     QTest::newRow("/opt/gridlark") << QStringLiteral("/opt/gridlark/") << true;
     QTest::newRow("/bin") << QStringLiteral("/bin") << true;
     QTest::newRow("dotted") << QStringLiteral("/home/sam/../../usr/games") << true;

@@ -69,7 +69,7 @@ QString FileCareer::recordsPath() const {
 
 FileCareer::Read FileCareer::readFile(const QString& path, Mend mend, OnDamage onDamage) {
     // A missing file is made empty, as a career has always begun, unless the file is to be left
-    // alone; where nothing can be created it still reads, as empty.
+    // alone; missing or not, it reads as empty.
     if (onDamage != OnDamage::LeaveAlone)
         createIfMissing(path);
     const ReadResult read = readWholeFile(path);

@@ -80,15 +80,11 @@ ReadResult readWholeFile(const QString& path) {
     return {bytes, {}};
 }
 
-QString createIfMissing(const QString& path) {
+void createIfMissing(const QString& path) {
     if (QFileInfo::exists(path))
-        return {};
-    if (QString fault = injectedFault(path, FileStep::Create); !fault.isEmpty())
-        return fault;
+        return;
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFileInfo::exists(path))
-        return file.errorString();
-    return {};
+    file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
 QString replaceFile(const QString& path, const QByteArray& bytes) {

@@ -14,8 +14,9 @@ struct ReadResult {
 
 ReadResult readWholeFile(const QString& path);
 
-// Creates an empty file where none exists; an existing file is left alone.
-QString createIfMissing(const QString& path);
+// Creates an empty file where none exists; an existing file is left alone. Only tried: where
+// nothing can be created the file simply stays missing.
+void createIfMissing(const QString& path);
 
 // The one way a career file or the page is replaced: the bytes go to a temporary file in one
 // checked write, which is flushed to disk and checked, renamed over the old file, and then the
@@ -32,7 +33,7 @@ QString removeFile(const QString& path);
 std::optional<QString> keepCopy(const QString& path, const QString& suffix, QString& error);
 
 // The steps of the file operations above that can fail.
-enum class FileStep { Create, Open, Write, Flush, Rename, DirectoryFlush, Remove, Copy };
+enum class FileStep { Open, Write, Flush, Rename, DirectoryFlush, Remove, Copy };
 
 // A seam for tests: when set, called before every step with the path it works on; a non-empty
 // result makes that step fail with it as the reason.

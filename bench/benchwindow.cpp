@@ -47,3 +47,7 @@ void BenchWindow::press(quint64 stampMs) {
 bool BenchWindow::gameOver() const {
     return !button()->isEnabled();
 }
+
+std::uint32_t BenchWindow::tickCount() const {
+    return static_cast<std::uint32_t>(m_window.session().state().TickCount);
+}

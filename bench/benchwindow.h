@@ -15,6 +15,10 @@ class HiResTimer;
 class QProgressBar;
 class QPushButton;
 
+// Between a throw and the next snap the timer stops, as it does while the player looks at the
+// result; the next snap then starts it from rest.
+inline constexpr int PauseBetweenSnapsMs = 20;
+
 // The game's real main window over a career that saves nothing, played the way the player
 // plays it: through the File menu and mouse presses on the play button.
 class BenchWindow {
@@ -32,6 +36,8 @@ public:
     void press(quint64 stampMs = 0);
     // True when the game is over and the button waits for a new game.
     bool gameOver() const;
+    // The timer events the game has counted, running on across snaps.
+    std::uint32_t tickCount() const;
 
 private:
     QPushButton* button() const;

@@ -9,15 +9,8 @@
 #include <QTimer>
 
 namespace {
-// Between a throw and the next snap the timer stops, as it does while the player looks at the
-// result; the next snap then starts it from rest.
-constexpr int pauseMs = 20;
 // A snap whose meter has not reached the target by then has gone wrong.
 constexpr int snapLimitMs = 5000;
-
-std::uint32_t ticksOf(const BenchWindow& bench) {
-    return static_cast<std::uint32_t>(bench.session().state().TickCount);
-}
 } // namespace
 
 MeterProbe::MeterProbe(BenchWindow& bench, int snaps) : m_bench(bench), m_snaps(snaps) {
@@ -32,7 +25,7 @@ std::vector<SnapTiming> MeterProbe::run() {
     m_timings.clear();
     m_timings.reserve(static_cast<std::size_t>(m_snaps));
     m_bench.newGame();
-    QTimer::singleShot(pauseMs, &m_loop, [this] { snap(); });
+    QTimer::singleShot(PauseBetweenSnapsMs, &m_loop, [this] { snap(); });
     m_loop.exec();
     return m_timings;
 }
@@ -41,7 +34,7 @@ void MeterProbe::snap() {
     if (m_bench.gameOver())
         m_bench.newGame();
     m_reached = false;
-    m_ticksAtSnap = ticksOf(m_bench);
+    m_ticksAtSnap = m_bench.tickCount();
     m_watchdog.start(snapLimitMs);
     m_sinceSnap.start();
     m_bench.press();
@@ -62,7 +55,7 @@ void MeterProbe::meterShows(int value) {
     m_reached = true;
     m_watchdog.stop();
     // The game's own count of the timer events of this snap; it wraps as the game's does.
-    const std::uint32_t ticks = ticksOf(m_bench) - m_ticksAtSnap;
+    const std::uint32_t ticks = m_bench.tickCount() - m_ticksAtSnap;
     // The first step may come early in the count, the other steps take a full `speed` each.
     const auto speed = static_cast<std::uint32_t>(m_speed);
     const auto target = static_cast<std::uint32_t>(MeterTarget);
@@ -82,7 +75,7 @@ void MeterProbe::throwAndWait() {
         m_loop.quit();
         return;
     }
-    QTimer::singleShot(pauseMs, &m_loop, [this] { snap(); });
+    QTimer::singleShot(PauseBetweenSnapsMs, &m_loop, [this] { snap(); });
 }
 
 void MeterProbe::fail(const QString& why) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pressprobe.h"
 
+#include "app/pressinstant.h"
 #include "app/wakethread.h"
 #include "benchwindow.h"
 #include "play/mainview.h"
@@ -13,21 +14,6 @@
 #include <cstdlib>
 #include <thread>
 
-namespace {
-// Between a throw and the next snap, as in MeterProbe.
-constexpr int pauseMs = 20;
-
-std::uint32_t ticksOf(const BenchWindow& bench) {
-    return static_cast<std::uint32_t>(bench.session().state().TickCount);
-}
-
-// The window system's stamp of a moment: milliseconds of the monotonic clock, cut to 32 bits.
-quint64 stampOf(std::chrono::steady_clock::time_point instant) {
-    const auto ms = std::chrono::floor<std::chrono::milliseconds>(instant.time_since_epoch());
-    return static_cast<std::uint32_t>(ms.count());
-}
-} // namespace
-
 PressProbe::PressProbe(BenchWindow& bench, int presses, std::uint64_t seed)
     : m_bench(bench), m_presses(presses), m_draws(seed) {
     QObject::connect(bench.meter(), &QProgressBar::valueChanged, &m_loop,
@@ -38,7 +24,7 @@ std::vector<PressDrift> PressProbe::run() {
     m_drifts.clear();
     m_drifts.reserve(static_cast<std::size_t>(m_presses));
     m_bench.newGame();
-    QTimer::singleShot(pauseMs, &m_loop, [this] { snap(); });
+    QTimer::singleShot(PauseBetweenSnapsMs, &m_loop, [this] { snap(); });
     m_loop.exec();
     return m_drifts;
 }
@@ -46,7 +32,7 @@ std::vector<PressDrift> PressProbe::run() {
 void PressProbe::snap() {
     if (m_bench.gameOver())
         m_bench.newGame();
-    m_ticksAtSnap = ticksOf(m_bench);
+    m_ticksAtSnap = m_bench.tickCount();
     m_awaitingStart = true;
     m_bench.press();
     m_speed = speedOf(m_bench.session().state(), m_bench.session().state().ThrowType);
@@ -72,7 +58,7 @@ void PressProbe::holdUpAndThrow() {
     if (m_awaitingStart) {
         m_awaitingStart = false;
         m_bench.press();
-        QTimer::singleShot(pauseMs, &m_loop, [this] { snap(); });
+        QTimer::singleShot(PauseBetweenSnapsMs, &m_loop, [this] { snap(); });
         return;
     }
     const Clock::time_point pressed = Clock::now();
@@ -81,12 +67,12 @@ void PressProbe::holdUpAndThrow() {
     QCoreApplication::sendPostedEvents(nullptr, WakeThread::eventType());
     const int due = meterAt(pressed);
     const int asHandled = m_bench.session().view().meter;
-    m_bench.press(stampOf(pressed));
+    m_bench.press(pressStamp(pressed));
     m_drifts.push_back({std::abs(m_bench.session().view().meter - due), std::abs(asHandled - due)});
     if (m_drifts.size() >= static_cast<std::size_t>(m_presses))
         m_loop.quit();
     else
-        QTimer::singleShot(pauseMs, &m_loop, [this] { snap(); });
+        QTimer::singleShot(PauseBetweenSnapsMs, &m_loop, [this] { snap(); });
 }
 
 // The meter the rules give `instant`: one timer event per whole millisecond since the timer

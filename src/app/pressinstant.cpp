@@ -31,3 +31,8 @@ Clock::time_point pressInstant(quint64 stampMs, Clock::time_point handled) {
         std::chrono::nanoseconds(1);
     return std::min(instant, handled);
 }
+
+quint64 pressStamp(Clock::time_point instant) {
+    const auto ms = std::chrono::floor<Milliseconds>(instant.time_since_epoch());
+    return static_cast<std::uint32_t>(ms.count());
+}

@@ -11,3 +11,6 @@
 // nothing about the press, which then counts as made when handled.
 std::chrono::steady_clock::time_point pressInstant(quint64 stampMs,
                                                    std::chrono::steady_clock::time_point handled);
+
+// The window system's stamp of a moment on that clock: its milliseconds, cut to 32 bits.
+quint64 pressStamp(std::chrono::steady_clock::time_point instant);

@@ -38,7 +38,6 @@ double MixingRandomSource::uniform() {
     return static_cast<double>(nextBits() >> 11) * 0x1.0p-53;
 }
 
-double MixingRandomSource::systemTimeOfDay()
-{
+double MixingRandomSource::systemTimeOfDay() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }

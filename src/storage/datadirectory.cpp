@@ -25,3 +25,7 @@ QString chooseDataDirectory(const QString& executableDirectory) {
     QDir().mkpath(own);
     return own;
 }
+
+QString shownDirectory(const QString& directory) {
+    return QDir::toNativeSeparators(QDir::cleanPath(directory));
+}

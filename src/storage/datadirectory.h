@@ -10,3 +10,6 @@
 QString chooseDataDirectory(const QString& executableDirectory);
 
 bool isSystemDirectory(const QString& directory);
+
+// The directory as the player should read it: clean, native, no trailing separator.
+QString shownDirectory(const QString& directory);

@@ -28,11 +28,9 @@ QString writeAndRename(const QString& path, const QByteArray& bytes) {
     // Unbuffered, so that the one write reaches the system and its failure is seen here.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    QString error = injectedFault(path, FileStep::Write);
-    if (error.isEmpty() && file.write(bytes) != bytes.size())
+    QString error;
+    if (file.write(bytes) != bytes.size())
         error = file.errorString();
-    if (error.isEmpty())
-        error = injectedFault(path, FileStep::Flush);
     // QSaveFile ignores a failed flush to disk and renames anyway; the old file must stay
     // until the new one is known to be on disk, so the flush is made and checked here.
     if (error.isEmpty() && ::fsync(file.handle()) != 0)
@@ -109,8 +107,6 @@ QString removeFile(const QString& path) {
     QFile file(path);
     if (!file.exists() && !QFileInfo(path).isSymLink())
         return {};
-    if (QString fault = injectedFault(path, FileStep::Remove); !fault.isEmpty())
-        return fault;
     if (!file.remove())
         return file.errorString();
     return {};
@@ -121,10 +117,6 @@ std::optional<QString> keepCopy(const QString& path, const QString& suffix, QStr
     QString target = path + u'.' + suffix + u'-' + stamp;
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = path + u'.' + suffix + u'-' + stamp + u'-' + QString::number(n);
-    if (QString fault = injectedFault(target, FileStep::Copy); !fault.isEmpty()) {
-        error = fault;
-        return std::nullopt;
-    }
     QFile file(path);
     if (!file.copy(target)) {
         error = file.errorString();

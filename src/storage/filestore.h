@@ -32,10 +32,11 @@ QString removeFile(const QString& path);
 // nullopt with `error` set.
 std::optional<QString> keepCopy(const QString& path, const QString& suffix, QString& error);
 
-// The steps of the file operations above that can fail.
-enum class FileStep { Open, Write, Flush, Rename, DirectoryFlush, Remove, Copy };
+// The steps of a replacement that tests can fail or trace; each system call of it failing in
+// turn is the fault-point test's.
+enum class FileStep { Open, Rename, DirectoryFlush };
 
-// A seam for tests: when set, called before every step with the path it works on; a non-empty
-// result makes that step fail with it as the reason.
+// A seam for tests: when set, called before each of those steps with the path it works on; a
+// non-empty result makes that step fail with it as the reason.
 using FileFault = std::function<QString(const QString& path, FileStep step)>;
 void setFileFault(FileFault fault);

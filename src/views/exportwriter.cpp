@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "views/exportwriter.h"
 
+#include "storage/datadirectory.h"
 #include "storage/filestore.h"
 #include "views/exportpage.h"
 
@@ -9,11 +10,6 @@
 namespace {
 
 const QString notSaved = QStringLiteral("File Not Saved");
-
-// The directory as the player should read it: clean, native, no trailing separator.
-QString shownDirectory(const QString& dataDirectory) {
-    return QDir::toNativeSeparators(QDir::cleanPath(dataDirectory));
-}
 
 QByteArray pageBytes(const QStringList& lines) {
     // The page is escaped to ASCII, so Latin-1 loses nothing and any reader agrees.

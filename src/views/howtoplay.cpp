@@ -5,9 +5,9 @@
 #include "play/mainview.h"
 #include "play/playoutcome.h"
 #include "play/throwrules.h"
+#include "storage/datadirectory.h"
 #include "views/htmlescape.h"
 
-#include <QDir>
 #include <QStringList>
 #include <algorithm>
 #include <cstdlib>
@@ -141,12 +141,11 @@ QString stopsText(const std::vector<int>& stops) {
 }
 
 QString howToPlayHtml(QString templateHtml, const QString& dataDirectory) {
-    const QString directory = QDir::toNativeSeparators(QDir::cleanPath(dataDirectory));
     return templateHtml.replace(QStringLiteral("%DISTANCES%"), distancesHtml())
         .replace(QStringLiteral("%RUNS%"), runsHtml())
         .replace(QStringLiteral("%TARGET%"), QString::number(MeterTarget))
         .replace(QStringLiteral("%MAXIMUM%"), QString::number(MeterMaximum))
         .replace(QStringLiteral("%GAMES%"), QString::number(GamesInSeason))
         .replace(QStringLiteral("%SEASONS%"), QString::number(SeasonsInCareer))
-        .replace(QStringLiteral("%DIRECTORY%"), htmlEscaped(directory));
+        .replace(QStringLiteral("%DIRECTORY%"), htmlEscaped(shownDirectory(dataDirectory)));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/monotonicclock.h"
+#include "app/pressinstant.h"
 
 #include <QtGlobal>
 
@@ -17,8 +18,5 @@ struct ScriptedClock {
     }
     void advance(std::chrono::milliseconds by) { now += by; }
     // The window system's stamp of the moment `ago` before now.
-    quint64 stampAgo(std::chrono::milliseconds ago) const {
-        const auto ms = std::chrono::floor<std::chrono::milliseconds>(now.time_since_epoch() - ago);
-        return static_cast<quint32>(ms.count());
-    }
+    quint64 stampAgo(std::chrono::milliseconds ago) const { return pressStamp(now - ago); }
 };

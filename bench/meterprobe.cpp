@@ -2,7 +2,6 @@
 #include "meterprobe.h"
 
 #include "benchwindow.h"
-#include "play/mainview.h"
 #include "play/throwrules.h"
 
 #include <QProgressBar>

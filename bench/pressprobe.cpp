@@ -4,7 +4,6 @@
 #include "app/pressinstant.h"
 #include "app/wakethread.h"
 #include "benchwindow.h"
-#include "play/mainview.h"
 #include "play/throwrules.h"
 
 #include <QCoreApplication>
@@ -66,9 +65,10 @@ void PressProbe::holdUpAndThrow() {
     // The timer's wake-up came during the hold-up; it catches up before the press is handled.
     QCoreApplication::sendPostedEvents(nullptr, WakeThread::eventType());
     const int due = meterAt(pressed);
-    const int asHandled = m_bench.session().view().meter;
+    const int asHandled = m_bench.session().state().Meter;
     m_bench.press(pressStamp(pressed));
-    m_drifts.push_back({std::abs(m_bench.session().view().meter - due), std::abs(asHandled - due)});
+    m_drifts.push_back(
+        {std::abs(m_bench.session().state().Meter - due), std::abs(asHandled - due)});
     if (m_drifts.size() >= static_cast<std::size_t>(m_presses))
         m_loop.quit();
     else

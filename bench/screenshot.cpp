@@ -2,7 +2,7 @@
 #include "screenshot.h"
 
 #include "benchwindow.h"
-#include "play/mainview.h"
+#include "play/throwrules.h"
 
 #include <QEventLoop>
 #include <QPixmap>

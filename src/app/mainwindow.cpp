@@ -162,8 +162,9 @@ void MainWindow::renderMeter() {
     // The timer first: the progress bar repaints at once whenever its value changes.
     if (m_cTmr->isStarted(timerKey) != view.timerStarted)
         m_cTmr->setStarted(timerKey, view.timerStarted);
-    if (m_pbThrow->value() != view.meter)
-        m_pbThrow->showValue(view.meter);
+    const int meter = m_session.state().Meter;
+    if (m_pbThrow->value() != meter)
+        m_pbThrow->showValue(meter);
 }
 
 void MainWindow::showOnlyPicture(Picture picture) {

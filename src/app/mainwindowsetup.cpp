@@ -5,6 +5,7 @@
 #include "app/meterbar.h"
 #include "app/picturewidget.h"
 #include "app/playbutton.h"
+#include "play/throwrules.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,6 @@
 #include "play/gamesession.h"
 
 #include "play/career.h"
-#include "play/playcontext.h"
 #include "play/playoutcome.h"
 #include "play/playtype.h"
 #include "play/randomsource.h"
@@ -47,16 +46,17 @@ void GameSession::snap() {
         m_state.ThrowType = makeThrow(m_random);
     m_state.LastThrowType = m_state.ThrowType;
     m_view.currentThrow = PlayType::name(m_state.ThrowType);
-    m_view.meter = 0;
+    m_state.Meter = 0;
     m_view.timerStarted = true;
     m_view.buttonCaption = ThrowCaption;
 }
 
 void GameSession::throwBall() {
     m_view.timerStarted = false;
-    const std::int16_t grade = checkThrow(m_random, m_view.meter, m_state.LongestInRow);
-    PlayContext play{m_state, m_view, m_random, m_decimalPoint};
-    figureResults(play, grade, m_state.ThrowType);
+    const int distance = distanceFromTarget(m_state.Meter);
+    const std::int16_t grade = checkThrow(m_random, distance, m_state.LongestInRow);
+    show(figureResults(m_random, m_state, grade, m_state.ThrowType, distance));
+    refresh();
     // Before the game closes: a message at its end comes over the button the play left.
     m_view.buttonCaption = HikeCaption;
     if (m_state.GameAttempts == m_state.MaxThrows)
@@ -83,8 +83,8 @@ void GameSession::tick() {
     ++m_countedTicks;
     if (!stepsAt(m_state.TickCount))
         return;
-    ++m_view.meter;
-    if (m_view.meter >= MeterMaximum)
+    ++m_state.Meter;
+    if (m_state.Meter >= MeterMaximum)
         m_view.timerStarted = false;
 }
 
@@ -94,7 +94,7 @@ void GameSession::tick() {
 void GameSession::takeBack(int ticks) {
     for (int undone = std::clamp(ticks, 0, m_countedTicks); undone > 0; --undone) {
         if (stepsAt(m_state.TickCount))
-            --m_view.meter;
+            --m_state.Meter;
         m_state.TickCount =
             static_cast<std::int32_t>(static_cast<std::uint32_t>(m_state.TickCount) - 1U);
     }
@@ -113,7 +113,17 @@ void GameSession::clearCareer() {
     refresh();
 }
 
+void GameSession::show(const ThrowOutcome& outcome) {
+    if (outcome.text)
+        m_view.currentThrow = *outcome.text;
+    if (outcome.touchdown)
+        m_view.picture = Picture::Referee;
+    if (outcome.intercepted)
+        m_view.picture = Picture::Interception;
+}
+
 void GameSession::refresh() {
-    PlayContext play{m_state, m_view, m_random, m_decimalPoint};
-    refreshStats(play);
+    m_view.currentStats = gameLine(m_state, m_decimalPoint);
+    m_view.careerStats = seasonLine(m_state, m_decimalPoint);
+    m_view.seasonFrameCaption = seasonFrameCaption(m_state);
 }

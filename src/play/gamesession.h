@@ -8,6 +8,7 @@
 
 class Career;
 class RandomSource;
+struct ThrowOutcome;
 
 // The main window's game without the window: new game, the press of the play button, the
 // meter's timer events and clearing the career. After every call view() holds what the window
@@ -18,6 +19,10 @@ public:
 
     const GameState& state() const { return m_state; }
     const MainView& view() const { return m_view; }
+    // Whether the play button takes a press: a game is under way.
+    bool playing() const { return m_view.buttonEnabled; }
+    // Whether the meter's timer runs: a throw is awaited and the meter is not yet full.
+    bool meterRunning() const { return m_view.timerStarted; }
 
     void newGame();
     // A press of the play button. `lateTicks` timer events were counted after the moment the
@@ -31,6 +36,7 @@ private:
     void snap();
     void throwBall();
     void closeGame();
+    void show(const ThrowOutcome& outcome);
     void refresh();
     void takeBack(int ticks);
     bool stepsAt(std::int32_t tickCount) const;

@@ -58,6 +58,7 @@ struct GameState {
     std::int16_t MediumSpeed = 0;
     std::int16_t ShortSpeed = 0;
     std::int16_t BlitzSpeed = 0;
+    int Meter = 0; // the throw meter pbThrow: 0 to MeterMaximum
 
     // Kept from snap to snap and game to game, never reset.
     std::int16_t LastThrowType = 0;

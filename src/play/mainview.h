@@ -6,23 +6,19 @@
 // The four pictures that share one spot; exactly one of them shows at a time.
 enum class Picture { Receiver, Referee, Trophy, Interception };
 
-inline constexpr int MeterTarget = 40;
-inline constexpr int MeterMaximum = 50;
-
 inline const QString HikeCaption = QStringLiteral("Hike");
 inline const QString ThrowCaption = QStringLiteral("Throw");
 
 // What the main window shows, kept by the core so that a whole play can be checked without a
 // widget; the window only copies it onto its controls.
 struct MainView {
-    QString currentThrow;                                        // lblCurrentThrow
-    QString currentStats;                                        // lblCurrentStats
-    QString careerStats;                                         // lblCareerStats
+    QString currentThrow; // lblCurrentThrow
+    QString currentStats; // lblCurrentStats
+    QString careerStats;  // lblCareerStats: named for the career, it shows the season
     QString seasonFrameCaption = QStringLiteral("Season Stats"); // frmSeasonStats
     Picture picture = Picture::Receiver;
     QString buttonCaption = HikeCaption;
     bool buttonEnabled = false;
     bool clearEnabled = true;
     bool timerStarted = false;
-    int meter = 0; // 0 to MeterMaximum
 };

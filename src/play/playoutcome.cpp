@@ -3,15 +3,17 @@
 
 #include "play/draws.h"
 #include "play/gamestate.h"
-#include "play/mainview.h"
-#include "play/playcontext.h"
 #include "play/playtype.h"
 #include "play/randomsource.h"
 #include "play/throwrules.h"
-#include "stats/statslines.h"
+#include "stats/numbertext.h"
 #include "stats/yardage.h"
 
 namespace {
+
+void add(std::int16_t& counter, int amount) {
+    counter = static_cast<std::int16_t>(counter + amount);
+}
 
 void countAttempt(GameState& state, const PlayTypeCounters& block) {
     if (block.attempts)
@@ -19,48 +21,58 @@ void countAttempt(GameState& state, const PlayTypeCounters& block) {
     increment(state.GameAttempts);
 }
 
-void complete(PlayContext& play, const PlayTypeCounters& block, std::int16_t playType) {
-    if (PlayType::isSnap(playType)) {
-        countAttempt(play.state, block);
-        increment(play.state.GameCompletions);
-        increment(*block.completions);
-        figureYards(play, playType);
+ThrowOutcome complete(RandomSource& random, GameState& state, const PlayTypeCounters& block,
+                      std::int16_t playType, int distance) {
+    increment(state.CurrentInRow);
+    if (!PlayType::isSnap(playType))
+        return {};
+    countAttempt(state, block);
+    increment(state.GameCompletions);
+    increment(*block.completions);
+    const Gain gain = figureYards(random, playType, distance);
+    if (gain.touchdown) {
+        increment(state.GameTDs);
+        increment(*block.tds);
     }
-    increment(play.state.CurrentInRow);
+    add(state.GameYards, gain.yards);
+    add(*block.yards, gain.yards);
+    return {
+        PlayType::name(playType) + u' ' + wholeText(gain.yards) +
+            (gain.touchdown ? QStringLiteral(" yards TOUCHDOWN!") : QStringLiteral(" yard gain")),
+        gain.touchdown};
 }
 
-void riskInterception(PlayContext& play, const PlayTypeCounters& block, std::int16_t grade,
-                      const QString& name) {
-    const int r = drawRounded(play.random, InterceptionDrawSpan) + 1;
+ThrowOutcome riskInterception(RandomSource& random, GameState& state, const PlayTypeCounters& block,
+                              std::int16_t grade, const QString& name) {
+    const int r = drawRounded(random, InterceptionDrawSpan) + 1;
     const int limit = grade == ThrowGrade::Off ? InterceptionLimitOff : InterceptionLimitFarOff;
-    if (r <= limit) {
-        increment(play.state.GameINTs);
-        if (block.ints)
-            increment(*block.ints);
-        play.view.picture = Picture::Interception;
-        play.view.currentThrow = name + QStringLiteral(" INTERCEPTED!");
-    } else {
-        play.view.currentThrow = name + QStringLiteral(" Incomplete!");
-    }
+    if (r > limit)
+        return {name + QStringLiteral(" Incomplete!")};
+    increment(state.GameINTs);
+    if (block.ints)
+        increment(*block.ints);
+    return {name + QStringLiteral(" INTERCEPTED!"), false, true};
 }
 
 } // namespace
 
-void figureResults(PlayContext& play, std::int16_t grade, std::int16_t playType) {
-    play.random.reseed();
+ThrowOutcome figureResults(RandomSource& random, GameState& state, std::int16_t grade,
+                           std::int16_t playType, int distance) {
+    random.reseed();
     const QString name = PlayType::name(playType);
-    const PlayTypeCounters block = play.state.countersOf(playType);
+    const PlayTypeCounters block = state.countersOf(playType);
+    ThrowOutcome outcome;
     if (grade == ThrowGrade::OnTarget) {
-        complete(play, block, playType);
+        outcome = complete(random, state, block, playType, distance);
     } else {
-        countAttempt(play.state, block);
+        countAttempt(state, block);
         if (grade == ThrowGrade::SlightlyOff)
-            play.view.currentThrow = name + QStringLiteral(" Incomplete!");
+            outcome.text = name + QStringLiteral(" Incomplete!");
         else
-            riskInterception(play, block, grade, name);
-        play.state.CurrentInRow = 0;
+            outcome = riskInterception(random, state, block, grade, name);
+        state.CurrentInRow = 0;
     }
-    if (play.state.LongestInRow < play.state.CurrentInRow)
-        play.state.LongestInRow = play.state.CurrentInRow;
-    refreshStats(play);
+    if (state.LongestInRow < state.CurrentInRow)
+        state.LongestInRow = state.CurrentInRow;
+    return outcome;
 }

@@ -3,7 +3,6 @@
 
 #include "play/draws.h"
 #include "play/gamestate.h"
-#include "play/mainview.h"
 #include "play/playtype.h"
 #include "play/randomsource.h"
 
@@ -34,8 +33,11 @@ std::int16_t makeThrow(RandomSource& random) {
     return PlayType::Blitz;
 }
 
-std::int16_t checkThrow(RandomSource& random, int meter, std::int16_t longestInRow) {
-    const int distance = std::abs(MeterTarget - meter);
+int distanceFromTarget(int meter) {
+    return std::abs(MeterTarget - meter);
+}
+
+std::int16_t checkThrow(RandomSource& random, int distance, std::int16_t longestInRow) {
     if (distance <= ThrowReach::OnTarget)
         return ThrowGrade::OnTarget;
     if (distance == ThrowReach::ByChance) {

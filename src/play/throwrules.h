@@ -7,6 +7,12 @@
 struct GameState;
 class RandomSource;
 
+// The throw meter runs from 0 to MeterMaximum; a throw is graded by its distance from the target.
+inline constexpr int MeterTarget = 40;
+inline constexpr int MeterMaximum = 50;
+
+int distanceFromTarget(int meter);
+
 // Throw grades: 1 on target, 2 slightly off, 3 off, 4 far off.
 namespace ThrowGrade {
 inline constexpr std::int16_t OnTarget = 1;
@@ -40,7 +46,7 @@ inline constexpr std::array<StreakThreshold, 6> TwoOffThresholds{
 std::int16_t makeThrow(RandomSource& random);
 
 // Grades a throw by the meter's distance from the target; draws without reseeding.
-std::int16_t checkThrow(RandomSource& random, int meter, std::int16_t longestInRow);
+std::int16_t checkThrow(RandomSource& random, int distance, std::int16_t longestInRow);
 
 // The meter speeds of a game: timer events per meter step for each play type.
 void determineSpeeds(RandomSource& random, GameState& state);

@@ -2,8 +2,6 @@
 #include "stats/statslines.h"
 
 #include "play/gamestate.h"
-#include "play/mainview.h"
-#include "play/playcontext.h"
 #include "stats/numbertext.h"
 #include "stats/passerrating.h"
 #include "stats/percentage.h"
@@ -35,10 +33,4 @@ QString seasonLine(const GameState& s, const QString& point) {
 
 QString seasonFrameCaption(const GameState& s) {
     return QStringLiteral("Season ") + wholeText(s.SeasonNumber) + QStringLiteral(" Stats");
-}
-
-void refreshStats(PlayContext& play) {
-    play.view.currentStats = gameLine(play.state, play.decimalPoint);
-    play.view.careerStats = seasonLine(play.state, play.decimalPoint);
-    play.view.seasonFrameCaption = seasonFrameCaption(play.state);
 }

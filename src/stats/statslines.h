@@ -4,7 +4,6 @@
 #include <QString>
 
 struct GameState;
-struct PlayContext;
 
 // "12-20 60% 150 YDS 1 TD 1 INT 79.17": the game in progress.
 QString gameLine(const GameState& state, const QString& point);
@@ -12,6 +11,3 @@ QString gameLine(const GameState& state, const QString& point);
 QString seasonLine(const GameState& state, const QString& point);
 // "Season 4 Stats".
 QString seasonFrameCaption(const GameState& state);
-
-// Rewrites both statistics lines and the season frame's caption.
-void refreshStats(PlayContext& play);

@@ -2,16 +2,10 @@
 #include "stats/yardage.h"
 
 #include "play/draws.h"
-#include "play/gamestate.h"
-#include "play/mainview.h"
-#include "play/playcontext.h"
 #include "play/playtype.h"
 #include "play/randomsource.h"
-#include "stats/numbertext.h"
 
 #include <array>
-#include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -29,35 +23,16 @@ constexpr std::array<std::array<YardageRow, 3>, 4> yardageTable{{
     {{{10, 50, 4}, {10, 20, 3}, {10, 15, 2}}},
 }};
 
-void add(std::int16_t& counter, int amount) {
-    counter = static_cast<std::int16_t>(counter + amount);
-}
-
 } // namespace
 
-void figureYards(PlayContext& play, std::int16_t playType) {
-    play.random.reseed();
-    const int distance = std::abs(MeterTarget - play.view.meter);
-    int yards = 0;
-    bool touchdown = false;
+Gain figureYards(RandomSource& random, std::int16_t playType, int distance) {
+    random.reseed();
+    Gain gain;
     if (PlayType::isSnap(playType) && distance <= 2) {
         const YardageRow& row = yardageTable[playType - 1][distance];
-        yards = row.base + drawRounded(play.random, row.span);
+        gain.yards = row.base + drawRounded(random, row.span);
         if (row.touchdownThreshold > 0)
-            touchdown = drawRounded(play.random, 9) + 1 <= row.touchdownThreshold;
+            gain.touchdown = drawRounded(random, 9) + 1 <= row.touchdownThreshold;
     }
-    const PlayTypeCounters block = play.state.countersOf(playType);
-    if (touchdown) {
-        increment(play.state.GameTDs);
-        increment(*block.tds);
-    }
-    if (PlayType::isSnap(playType)) {
-        add(play.state.GameYards, yards);
-        add(*block.yards, yards);
-    }
-    play.view.currentThrow =
-        PlayType::name(playType) + u' ' + wholeText(yards) +
-        (touchdown ? QStringLiteral(" yards TOUCHDOWN!") : QStringLiteral(" yard gain"));
-    if (touchdown)
-        play.view.picture = Picture::Referee;
+    return gain;
 }

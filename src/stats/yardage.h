@@ -3,8 +3,14 @@
 
 #include <cstdint>
 
-struct PlayContext;
+class RandomSource;
 
-// The yards and any touchdown of a completed pass, from the play type and the meter's
-// distance from the target; counts them and writes the gain or touchdown text.
-void figureYards(PlayContext& play, std::int16_t playType);
+// What a completed pass gains.
+struct Gain {
+    int yards = 0;
+    bool touchdown = false;
+};
+
+// The yards and any touchdown of a completed pass of the play type, thrown `distance` steps
+// from the target (reseeds first). A distance beyond 2, or no play type, gains nothing.
+Gain figureYards(RandomSource& random, std::int16_t playType, int distance);

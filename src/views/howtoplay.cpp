@@ -2,7 +2,6 @@
 #include "views/howtoplay.h"
 
 #include "play/career.h"
-#include "play/mainview.h"
 #include "play/playoutcome.h"
 #include "play/throwrules.h"
 #include "storage/datadirectory.h"
@@ -10,7 +9,6 @@
 
 #include <QStringList>
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -20,7 +18,7 @@ constexpr Chance never{0, 1};
 std::vector<int> stopsBetween(int nearest, int farthest) {
     std::vector<int> stops;
     for (int meter = 0; meter <= MeterMaximum; ++meter) {
-        const int distance = std::abs(MeterTarget - meter);
+        const int distance = distanceFromTarget(meter);
         if (distance >= nearest && distance <= farthest)
             stops.push_back(meter);
     }

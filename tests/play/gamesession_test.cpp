@@ -72,7 +72,7 @@ void GameSessionTest::aRepeatedPlayTypeIsDrawnOnceMore() {
     s.game.press();
     QCOMPARE(int(s.game.state().ThrowType), int(PlayType::Short));
     s.ticks(40 * 11);
-    QCOMPARE(s.game.view().meter, 40);
+    QCOMPARE(s.game.state().Meter, 40);
     s.random.push(0.0); // short gain
     s.random.push(0.9); // no touchdown
     s.game.press();
@@ -93,9 +93,9 @@ void GameSessionTest::tickCountRunsOnFromSnapToSnap() {
     s.game.press();
     s.snap(PlayType::Short); // speed 11; TickCount is 4, so the first step comes after 7
     s.ticks(6);
-    QCOMPARE(s.game.view().meter, 0);
+    QCOMPARE(s.game.state().Meter, 0);
     s.ticks(1);
-    QCOMPARE(s.game.view().meter, 1);
+    QCOMPARE(s.game.state().Meter, 1);
     QCOMPARE(s.game.state().TickCount, 11);
 }
 
@@ -133,7 +133,7 @@ void GameSessionTest::aLatePressIsGradedOnTheMeterOfItsMoment() {
         s.random.push(u);
     s.game.press(lateTicks);
     QCOMPARE(s.game.state().TickCount, tickCount);
-    QCOMPARE(s.game.view().meter, meter);
+    QCOMPARE(s.game.state().Meter, meter);
     QCOMPARE(s.game.view().currentThrow, outcome);
     QVERIFY(!s.game.view().timerStarted);
     QVERIFY(s.random.empty());

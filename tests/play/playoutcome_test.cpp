@@ -2,11 +2,10 @@
 #include "support/scriptedrandom.h"
 
 #include "play/gamestate.h"
-#include "play/mainview.h"
-#include "play/playcontext.h"
 #include "play/playoutcome.h"
 #include "play/playtype.h"
 #include "play/throwrules.h"
+#include "stats/statslines.h"
 #include "stats/yardage.h"
 
 #include <QTest>
@@ -20,10 +19,15 @@ double drawing(int value, int span) {
 
 struct Play {
     GameState state;
-    MainView view;
     ScriptedRandomSource random;
-    QString point = QStringLiteral(".");
-    PlayContext context{state, view, random, point};
+    int meter = 0;
+
+    ThrowOutcome throwBall(std::int16_t grade, std::int16_t playType) {
+        return figureResults(random, state, grade, playType, distanceFromTarget(meter));
+    }
+    Gain yards(std::int16_t playType) {
+        return figureYards(random, playType, distanceFromTarget(meter));
+    }
 };
 
 } // namespace
@@ -75,28 +79,29 @@ void PlayOutcomeTest::incompletionAndInterceptionTextsAndPictures() {
     play.state.CurrentInRow = 4;
     play.state.LongestInRow = 4;
     const auto type = static_cast<std::int16_t>(playType);
-    figureResults(play.context, static_cast<std::int16_t>(grade), type);
-    QCOMPARE(play.view.currentThrow, text);
+    const ThrowOutcome outcome = play.throwBall(static_cast<std::int16_t>(grade), type);
+    QCOMPARE(outcome.text, text);
     QCOMPARE(int(play.state.GameAttempts), 1);
     QCOMPARE(int(*play.state.countersOf(type).attempts), 1);
     QCOMPARE(int(play.state.GameCompletions), 0);
     QCOMPARE(int(play.state.GameINTs), ints);
     QCOMPARE(int(*play.state.countersOf(type).ints), ints);
-    QCOMPARE(play.view.picture, ints ? Picture::Interception : Picture::Receiver);
+    QCOMPARE(outcome.intercepted, ints == 1);
     QCOMPARE(int(play.state.CurrentInRow), 0);
     QCOMPARE(int(play.state.LongestInRow), 4);
     QVERIFY(play.random.empty());
-    QCOMPARE(play.view.currentStats, ints ? QStringLiteral("0-1 0% 0 YDS 0 TD 1 INT .00")
-                                          : QStringLiteral("0-1 0% 0 YDS 0 TD 0 INT 39.58"));
+    QCOMPARE(gameLine(play.state, QStringLiteral(".")),
+             ints ? QStringLiteral("0-1 0% 0 YDS 0 TD 1 INT .00")
+                  : QStringLiteral("0-1 0% 0 YDS 0 TD 0 INT 39.58"));
 }
 
 void PlayOutcomeTest::completionCountsAndLeavesTheTextToTheYardage() {
     Play play;
-    play.view.meter = 40;
+    play.meter = 40;
     play.random.push(drawing(2, 15)); // Medium at d=0: 6 + 2 yards
     play.random.push(drawing(5, 9));  // touchdown roll 6 > 2: no score
-    figureResults(play.context, ThrowGrade::OnTarget, PlayType::Medium);
-    QCOMPARE(play.view.currentThrow, QStringLiteral("Medium Pass 8 yard gain"));
+    const ThrowOutcome outcome = play.throwBall(ThrowGrade::OnTarget, PlayType::Medium);
+    QCOMPARE(outcome.text, QStringLiteral("Medium Pass 8 yard gain"));
     QCOMPARE(int(play.state.GameAttempts), 1);
     QCOMPARE(int(play.state.GameCompletions), 1);
     QCOMPARE(int(play.state.GameMediumCompletions), 1);
@@ -104,18 +109,19 @@ void PlayOutcomeTest::completionCountsAndLeavesTheTextToTheYardage() {
     QCOMPARE(int(play.state.GameYards), 8);
     QCOMPARE(int(play.state.GameTDs), 0);
     // 2.375 + (8 − 3) / 4 + 0 + 2.375 = 6, a rating of 100
-    QCOMPARE(play.view.currentStats, QStringLiteral("1-1 100% 8 YDS 0 TD 0 INT 100.00"));
+    QCOMPARE(gameLine(play.state, QStringLiteral(".")),
+             QStringLiteral("1-1 100% 8 YDS 0 TD 0 INT 100.00"));
 }
 
 void PlayOutcomeTest::streaksKeepTheLongestRun() {
     Play play;
-    play.view.meter = 39;
+    play.meter = 39;
     const QList<int> grades{1, 1, 1, 2, 1, 1};
     for (const int grade : grades) {
         if (grade == 1) {
             play.random.push(0.0); // Short at d=1: 2 yards
         }
-        figureResults(play.context, static_cast<std::int16_t>(grade), PlayType::Short);
+        play.throwBall(static_cast<std::int16_t>(grade), PlayType::Short);
     }
     QCOMPARE(int(play.state.CurrentInRow), 2);
     QCOMPARE(int(play.state.LongestInRow), 3);
@@ -126,18 +132,16 @@ void PlayOutcomeTest::streaksKeepTheLongestRun() {
 
 void PlayOutcomeTest::aThrowWithoutAPlayTypeCountsOnlyWhatItCan() {
     Play play;
-    play.view.currentThrow = QStringLiteral("Long Pass");
-    figureResults(play.context, ThrowGrade::OnTarget, PlayType::None);
+    QVERIFY(!play.throwBall(ThrowGrade::OnTarget, PlayType::None).text);
     QCOMPARE(int(play.state.CurrentInRow), 1);
     QCOMPARE(int(play.state.GameAttempts), 0);
     QCOMPARE(int(play.state.GameCompletions), 0);
-    QCOMPARE(play.view.currentThrow, QStringLiteral("Long Pass"));
 
-    figureResults(play.context, ThrowGrade::SlightlyOff, PlayType::None);
-    QCOMPARE(play.view.currentThrow, QStringLiteral(" Incomplete!"));
+    QCOMPARE(play.throwBall(ThrowGrade::SlightlyOff, PlayType::None).text,
+             QStringLiteral(" Incomplete!"));
     play.random.push(0.0);
-    figureResults(play.context, ThrowGrade::FarOff, PlayType::None);
-    QCOMPARE(play.view.currentThrow, QStringLiteral(" INTERCEPTED!"));
+    QCOMPARE(play.throwBall(ThrowGrade::FarOff, PlayType::None).text,
+             QStringLiteral(" INTERCEPTED!"));
     QCOMPARE(int(play.state.GameAttempts), 2);
     QCOMPARE(int(play.state.GameINTs), 1);
     int blockTotal = 0;
@@ -178,14 +182,13 @@ void PlayOutcomeTest::yardageRowsSpanTheirRange() {
     const auto type = static_cast<std::int16_t>(playType);
     for (const auto& [u, yards] : {QPair<double, int>{0.0, base}, {0.99999, base + span}}) {
         Play play;
-        play.view.meter = meter;
+        play.meter = meter;
         play.random.push(u);
         if (rolls)
             play.random.push(0.99999); // roll 10: never a touchdown
-        figureYards(play.context, type);
-        QCOMPARE(int(play.state.GameYards), yards);
-        QCOMPARE(int(*play.state.countersOf(type).yards), yards);
-        QCOMPARE(int(play.state.GameTDs), 0);
+        const Gain gain = play.yards(type);
+        QCOMPARE(gain.yards, yards);
+        QVERIFY(!gain.touchdown);
         QVERIFY(play.random.empty());
     }
 }
@@ -207,14 +210,14 @@ void PlayOutcomeTest::touchdownRollScoresUpToItsThreshold() {
     const auto type = static_cast<std::int16_t>(playType);
     for (const int roll : {threshold, threshold + 1}) {
         Play play;
-        play.view.meter = 40 + distance;
+        play.meter = 40 + distance;
         play.random.push(0.0);
         play.random.push(drawing(roll - 1, 9));
-        figureYards(play.context, type);
+        const ThrowOutcome outcome = play.throwBall(ThrowGrade::OnTarget, type);
         const int scored = roll <= threshold ? 1 : 0;
         QCOMPARE(int(play.state.GameTDs), scored);
         QCOMPARE(int(*play.state.countersOf(type).tds), scored);
-        QCOMPARE(play.view.picture, scored ? Picture::Referee : Picture::Receiver);
+        QCOMPARE(outcome.touchdown, scored == 1);
     }
 }
 
@@ -239,22 +242,21 @@ void PlayOutcomeTest::yardageTexts() {
     QFETCH(QList<double>, draws);
     QFETCH(QString, text);
     Play play;
-    play.view.meter = meter;
-    play.view.picture = Picture::Interception;
+    play.meter = meter;
     for (const double u : draws)
         play.random.push(u);
-    figureYards(play.context, static_cast<std::int16_t>(playType));
-    QCOMPARE(play.view.currentThrow, text);
-    const bool touchdown = text.endsWith(QStringLiteral("TOUCHDOWN!"));
-    QCOMPARE(play.view.picture, touchdown ? Picture::Referee : Picture::Interception);
-    QCOMPARE(play.random.reseeds(), 1);
+    const ThrowOutcome outcome =
+        play.throwBall(ThrowGrade::OnTarget, static_cast<std::int16_t>(playType));
+    QCOMPARE(outcome.text, text);
+    QCOMPARE(outcome.touchdown, text.endsWith(QStringLiteral("TOUCHDOWN!")));
+    QCOMPARE(play.random.reseeds(), 2); // the outcome's and the yardage's
 }
 
 void PlayOutcomeTest::farFromTheTargetGainsNothing() {
     Play play;
-    play.view.meter = 47;
-    figureYards(play.context, PlayType::Long);
-    QCOMPARE(play.view.currentThrow, QStringLiteral("Long Pass 0 yard gain"));
+    play.meter = 47;
+    QCOMPARE(play.throwBall(ThrowGrade::OnTarget, PlayType::Long).text,
+             QStringLiteral("Long Pass 0 yard gain"));
     QCOMPARE(int(play.state.GameYards), 0);
     QCOMPARE(int(play.state.GameTDs), 0);
 }

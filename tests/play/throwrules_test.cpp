@@ -103,7 +103,7 @@ void ThrowRulesTest::checkThrowGradesByDistanceFromTheTarget() {
     QFETCH(int, meter);
     QFETCH(int, grade);
     ScriptedRandomSource random; // draws nothing away from two steps off
-    QCOMPARE(checkThrow(random, meter, 0), grade);
+    QCOMPARE(checkThrow(random, distanceFromTarget(meter), 0), grade);
     QCOMPARE(random.reseeds(), 0);
 }
 
@@ -123,10 +123,11 @@ void ThrowRulesTest::twoStepsOffCompletesUpToTheStreakThreshold() {
     for (const int meter : {38, 42}) {
         // k = floor(u × 9) + 1; the middle of k's ninth draws it exactly.
         ScriptedRandomSource atThreshold{(threshold - 0.5) / 9.0};
-        QCOMPARE(checkThrow(atThreshold, meter, longest), ThrowGrade::OnTarget);
+        QCOMPARE(checkThrow(atThreshold, distanceFromTarget(meter), longest), ThrowGrade::OnTarget);
         if (threshold < 9) {
             ScriptedRandomSource above{(threshold + 0.5) / 9.0};
-            QCOMPARE(checkThrow(above, meter, longest), ThrowGrade::SlightlyOff);
+            QCOMPARE(checkThrow(above, distanceFromTarget(meter), longest),
+                     ThrowGrade::SlightlyOff);
         }
     }
 }

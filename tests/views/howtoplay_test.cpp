@@ -2,8 +2,6 @@
 #include "support/scriptedrandom.h"
 
 #include "play/gamestate.h"
-#include "play/mainview.h"
-#include "play/playcontext.h"
 #include "play/playoutcome.h"
 #include "play/playtype.h"
 #include "play/throwrules.h"
@@ -35,17 +33,15 @@ Outcomes throwsAt(int meter, std::int16_t longestInRow) {
     Outcomes outcomes;
     for (int i = 0; i < grid; ++i) {
         ScriptedRandomSource gradeDraw{gridValue(i)};
-        const std::int16_t grade = checkThrow(gradeDraw, meter, longestInRow);
+        const int distance = distanceFromTarget(meter);
+        const std::int16_t grade = checkThrow(gradeDraw, distance, longestInRow);
         if (grade == ThrowGrade::OnTarget) {
             ++outcomes.completed;
             continue;
         }
         GameState state;
-        MainView view;
         ScriptedRandomSource random{gridValue(i)};
-        const QString point = QStringLiteral(".");
-        PlayContext play{state, view, random, point};
-        figureResults(play, grade, PlayType::Short);
+        figureResults(random, state, grade, PlayType::Short, distance);
         outcomes.intercepted += state.GameINTs;
     }
     return outcomes;

@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
         out << gameCsvHeader() << Qt::endl;
     for (int game = 0; game < options.games; ++game) {
         session.newGame();
-        if (!session.view().buttonEnabled)
+        if (!session.playing())
             break;
         player.playGame();
         totals.add(session.state());

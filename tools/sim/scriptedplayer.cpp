@@ -15,10 +15,10 @@ int ScriptedPlayer::drawStop() {
 }
 
 void ScriptedPlayer::playGame() {
-    while (m_session.view().buttonEnabled) {
+    while (m_session.playing()) {
         m_session.press();
         const int stop = drawStop();
-        while (m_session.view().timerStarted && m_session.view().meter < stop)
+        while (m_session.meterRunning() && m_session.state().Meter < stop)
             m_session.tick();
         m_session.press();
     }

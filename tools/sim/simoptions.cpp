@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "simoptions.h"
 
-#include "play/mainview.h"
+#include "play/throwrules.h"
 
 namespace {
 

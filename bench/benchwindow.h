@@ -4,9 +4,9 @@
 #include "app/mainwindow.h"
 #include "app/showfirstmessenger.h"
 #include "play/randomsource.h"
-#include "sim/stderrmessenger.h"
-#include "sim/unsavedcareer.h"
+#include "play/unsavedcareer.h"
 #include "storage/filecareer.h"
+#include "storage/stderrmessenger.h"
 
 #include <QTemporaryDir>
 #include <cstdint>

@@ -10,11 +10,6 @@ set(GRIDLARK_ICON_SVG "${PROJECT_SOURCE_DIR}/assets/icon.svg")
 set(packaging "${PROJECT_SOURCE_DIR}/packaging")
 set(staging "${PROJECT_BINARY_DIR}/packaging")
 
-if(NOT TARGET gridlark-iconrender)
-    add_subdirectory("${PROJECT_SOURCE_DIR}/tools/iconrender"
-                     "${PROJECT_BINARY_DIR}/tools/iconrender")
-endif()
-
 # The fixed-size icons are drawn from the one scalable picture while the project builds; every
 # icon is named by the application id, as the desktop entry and the metainfo name it.
 set(gridlark_icon_pngs)

@@ -5,6 +5,7 @@
 #include "app/meterbar.h"
 #include "app/picturewidget.h"
 #include "app/playbutton.h"
+#include "app/uifonts.h"
 #include "play/throwrules.h"
 
 #include <QAction>
@@ -19,18 +20,10 @@ namespace {
 
 constexpr QSize clientArea(500, 322);
 
-QFont arial(double points, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* statsLabel(QWidget* parent, const char* name, const QColor& colour) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(arial(9.75, true));
+    label->setFont(arialFont(9.75, true));
     label->setAttribute(Qt::WA_TranslucentBackground);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -53,7 +46,7 @@ QGroupBox* MainWindow::addFrame(const char* name, const QString& caption, int to
     auto* frame = new QGroupBox(caption, m_field);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(48, top, 317, 37);
-    frame->setFont(arial(8.25, false));
+    frame->setFont(arialFont(8.25, false));
     frame->setStyleSheet(QStringLiteral(
         "QGroupBox { background-color: black; color: white; border: 1px solid #7f7f7f;"
         " margin-top: 6px; }"
@@ -101,7 +94,7 @@ void MainWindow::buildControls() {
     m_cmdThrow = new PlayButton(m_field);
     m_cmdThrow->setObjectName(QStringLiteral("cmdThrow"));
     m_cmdThrow->setGeometry(192, 276, 121, 37);
-    m_cmdThrow->setFont(arial(9.75, true));
+    m_cmdThrow->setFont(arialFont(9.75, true));
     m_cmdThrow->setStyleSheet(
         QStringLiteral("QPushButton { background-color: rgb(192, 192, 192); color: black;"
                        " border: 2px outset #e0e0e0; }"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "storage/recordswindow.h"
 
+#include "app/twips.h"
+#include "app/uifonts.h"
 #include "storage/recordtexts.h"
-#include "views/twips.h"
-#include "views/uifonts.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "views/careerwindow.h"
 
+#include "app/twips.h"
+#include "app/uifonts.h"
 #include "views/careertable.h"
-#include "views/twips.h"
-#include "views/uifonts.h"
 
 #include <QHeaderView>
 #include <QPushButton>

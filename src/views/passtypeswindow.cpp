@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "views/passtypeswindow.h"
 
+#include "app/uifonts.h"
 #include "views/passtypetable.h"
 #include "views/ratingchart.h"
-#include "views/uifonts.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // gridlark-sim: plays games through the game's own core with a scripted player.
 #include "gamecsv.h"
+#include "play/unsavedcareer.h"
 #include "scriptedplayer.h"
 #include "simoptions.h"
-#include "stderrmessenger.h"
-#include "unsavedcareer.h"
+#include "storage/stderrmessenger.h"
 
 #include "play/gamesession.h"
 #include "play/randomsource.h"

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "views/uifonts.h"
+#include "app/uifonts.h"
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QStringList>
 
 namespace {
 
@@ -21,9 +20,9 @@ void loadTahoma() {
     (void)loaded;
 }
 
-QFont sansFont(const QStringList& families, double points, bool bold) {
+QFont sansFont(const QString& family, double points, bool bold) {
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies({family});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -34,9 +33,9 @@ QFont sansFont(const QStringList& families, double points, bool bold) {
 
 QFont tahomaFont(double points, bool bold) {
     loadTahoma();
-    return sansFont({QStringLiteral("Tahoma")}, points, bold);
+    return sansFont(QStringLiteral("Tahoma"), points, bold);
 }
 
 QFont arialFont(double points, bool bold) {
-    return sansFont({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}, points, bold);
+    return sansFont(QStringLiteral("Arial"), points, bold);
 }

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+// The five counters of a line of passing, as members of a game or season record: attempts,
+// completions, yards, touchdowns and interceptions.
+template <typename Record, typename Count> using PassingFields = std::array<Count Record::*, 5>;
 
 // The counters of one play-type block of the game state, addressed together.
 struct PlayTypeCounters {
@@ -70,6 +75,26 @@ struct GameState {
     // Zeroes the game totals, the twenty block counters and the play type, as a new game does.
     void clearGame();
 };
+
+// The game's lines of passing: its totals (index 0), then the blocks of play types 1 to 4.
+inline constexpr std::array<PassingFields<GameState, std::int16_t>, 5> GamePassingFields{{
+    {&GameState::GameAttempts, &GameState::GameCompletions, &GameState::GameYards,
+     &GameState::GameTDs, &GameState::GameINTs},
+    {&GameState::GameShortAttempts, &GameState::GameShortCompletions, &GameState::GameShortYards,
+     &GameState::GameShortTDs, &GameState::GameShortINTs},
+    {&GameState::GameMediumAttempts, &GameState::GameMediumCompletions, &GameState::GameMediumYards,
+     &GameState::GameMediumTDs, &GameState::GameMediumINTs},
+    {&GameState::GameLongAttempts, &GameState::GameLongCompletions, &GameState::GameLongYards,
+     &GameState::GameLongTDs, &GameState::GameLongINTs},
+    {&GameState::GameBlitzAttempts, &GameState::GameBlitzCompletions, &GameState::GameBlitzYards,
+     &GameState::GameBlitzTDs, &GameState::GameBlitzINTs},
+}};
+
+// The season snapshot's line of passing, as the season's own totals (SeasonPassingFields[0]) fill
+// it.
+inline constexpr PassingFields<GameState, std::int32_t> SeasonSnapshotFields{
+    &GameState::SeasonAttempts, &GameState::SeasonCompletions, &GameState::SeasonYards,
+    &GameState::SeasonTDs, &GameState::SeasonINTs};
 
 // Adds 1 to a 16-bit game counter; the rules keep every game counter far below its limit.
 inline void increment(std::int16_t& counter) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "stats/passerrating.h"
 
-#include "play/gamestate.h"
 #include "stats/exactround.h"
 #include "storage/seasonstats.h"
 
@@ -45,24 +44,23 @@ Currency passerRating(const PasserCounts& c) {
     return Currency::fromHundredths(roundQuotientToPlaces(sum, 60, 2));
 }
 
-Currency getQBRating(const GameState& s) {
-    return passerRating({s.GameAttempts, s.GameCompletions, s.GameYards, s.GameTDs, s.GameINTs});
+Currency getQBRating(const GameState& state) {
+    return passerRating(passingCounts(state, GamePassingFields[0]));
 }
 
-Currency getCareerQBRating(const GameState& s) {
-    return passerRating(
-        {s.SeasonAttempts, s.SeasonCompletions, s.SeasonYards, s.SeasonTDs, s.SeasonINTs});
+Currency getCareerQBRating(const GameState& state) {
+    return passerRating(passingCounts(state, SeasonSnapshotFields));
 }
 
 PasserCounts seasonCounts(const SeasonStats& season) {
-    return {season.Att, season.Comp, season.Yds, season.TD, season.Int};
+    return passingCounts(season, SeasonPassingFields[0]);
 }
 
-TypeCounts typeCounts(const SeasonStats& s) {
-    return {{{s.ShortAtt, s.ShortComp, s.ShortYds, s.ShortTD, s.ShortInt},
-             {s.MediumAtt, s.MediumComp, s.MediumYds, s.MediumTD, s.MediumInt},
-             {s.LongAtt, s.LongComp, s.LongYds, s.LongTD, s.LongInt},
-             {s.BlitzAtt, s.BlitzComp, s.BlitzYds, s.BlitzTD, s.BlitzInt}}};
+TypeCounts typeCounts(const SeasonStats& season) {
+    TypeCounts types;
+    for (std::size_t type = 0; type < types.size(); ++type)
+        types[type] = passingCounts(season, SeasonPassingFields[type + 1]);
+    return types;
 }
 
 Currency getSeasonRating(const SeasonStats& season) {

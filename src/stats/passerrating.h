@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "play/gamestate.h"
 #include "stats/currency.h"
 
 #include <array>
 #include <cstdint>
 
-struct GameState;
 struct SeasonStats;
 
 struct PasserCounts {
@@ -26,6 +26,12 @@ struct PasserCounts {
     }
 };
 
+// One line of passing of a game or a season record (GamePassingFields, SeasonPassingFields).
+template <typename Record, typename Count>
+PasserCounts passingCounts(const Record& record, const PassingFields<Record, Count>& line) {
+    return {record.*line[0], record.*line[1], record.*line[2], record.*line[3], record.*line[4]};
+}
+
 // Att, Comp, Yds, TD and Int of a season record.
 PasserCounts seasonCounts(const SeasonStats& season);
 
@@ -40,7 +46,7 @@ Currency passerRating(const PasserCounts& counts);
 
 // The game in progress.
 Currency getQBRating(const GameState& state);
-// The current season as last loaded from the career file.
+// Named for the career, it rates the current season as last loaded from the career file.
 Currency getCareerQBRating(const GameState& state);
 // Any season record; only Att, Comp, Yds, TD and Int are read.
 Currency getSeasonRating(const SeasonStats& season);

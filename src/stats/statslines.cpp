@@ -8,27 +8,23 @@
 
 namespace {
 
-QString line(std::int64_t completions, std::int64_t attempts, std::int64_t yards,
-             std::int64_t touchdowns, std::int64_t interceptions, Currency rating,
-             const QString& point) {
-    return wholeText(completions) + u'-' + wholeText(attempts) + u' ' +
-           currencyText(completionPercentage(completions, attempts), point) + QStringLiteral("% ") +
-           wholeText(yards) + QStringLiteral(" YDS ") + wholeText(touchdowns) +
-           QStringLiteral(" TD ") + wholeText(interceptions) + QStringLiteral(" INT ") +
-           patternText(rating, u"###.00", point);
+QString line(const PasserCounts& c, Currency rating, const QString& point) {
+    return wholeText(c.completions) + u'-' + wholeText(c.attempts) + u' ' +
+           currencyText(completionPercentage(c.completions, c.attempts), point) +
+           QStringLiteral("% ") + wholeText(c.yards) + QStringLiteral(" YDS ") +
+           wholeText(c.touchdowns) + QStringLiteral(" TD ") + wholeText(c.interceptions) +
+           QStringLiteral(" INT ") + patternText(rating, u"###.00", point);
 }
 
 } // namespace
 
 QString gameLine(const GameState& s, const QString& point) {
-    return line(s.GameCompletions, s.GameAttempts, s.GameYards, s.GameTDs, s.GameINTs,
-                getQBRating(s), point);
+    return line(passingCounts(s, GamePassingFields[0]), getQBRating(s), point);
 }
 
 QString seasonLine(const GameState& s, const QString& point) {
     return QStringLiteral("G ") + wholeText(s.SeasonGames) + u' ' +
-           line(s.SeasonCompletions, s.SeasonAttempts, s.SeasonYards, s.SeasonTDs, s.SeasonINTs,
-                getCareerQBRating(s), point);
+           line(passingCounts(s, SeasonSnapshotFields), getCareerQBRating(s), point);
 }
 
 QString seasonFrameCaption(const GameState& s) {

@@ -17,12 +17,11 @@ bool anyNegative(std::initializer_list<std::int64_t> values) {
 }
 
 bool isPlausible(const SeasonStats& s) {
-    return s.Games >= 0 && s.Games <= 16 &&
-           !anyNegative({s.Att,       s.Comp,       s.Yds,       s.TD,       s.Int,
-                         s.ShortAtt,  s.ShortComp,  s.ShortYds,  s.ShortTD,  s.ShortInt,
-                         s.MediumAtt, s.MediumComp, s.MediumYds, s.MediumTD, s.MediumInt,
-                         s.LongAtt,   s.LongComp,   s.LongYds,   s.LongTD,   s.LongInt,
-                         s.BlitzAtt,  s.BlitzComp,  s.BlitzYds,  s.BlitzTD,  s.BlitzInt});
+    for (const auto& line : SeasonPassingFields)
+        for (const auto field : line)
+            if (s.*field < 0)
+                return false;
+    return s.Games >= 0 && s.Games <= 16;
 }
 
 bool isPlausible(const CareerRecords& r) {

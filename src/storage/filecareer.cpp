@@ -140,11 +140,8 @@ bool FileCareer::loadCurrentSeason(const std::vector<SeasonStats>& seasons, Game
     for (std::size_t n = 1; n <= SeasonsInCareer; ++n) {
         const SeasonStats season = recordAt(seasons, n);
         if (season.Games != GamesInSeason) {
-            state.SeasonAttempts = season.Att;
-            state.SeasonCompletions = season.Comp;
-            state.SeasonYards = season.Yds;
-            state.SeasonTDs = season.TD;
-            state.SeasonINTs = season.Int;
+            for (std::size_t field = 0; field < SeasonSnapshotFields.size(); ++field)
+                state.*SeasonSnapshotFields[field] = season.*SeasonPassingFields[0][field];
             state.SeasonGames = season.Games;
             state.SeasonNumber = static_cast<std::int32_t>(n);
             return true;

@@ -5,34 +5,32 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstdint>
+#include <type_traits>
 
-// Appends and reads little-endian integers one field at a time.
-class LittleEndianWriter {
-public:
-    template <typename T> void put(T value) {
-        char bytes[sizeof(T)];
-        qToLittleEndian(value, bytes);
-        m_bytes.append(bytes, sizeof(T));
-    }
-    const QByteArray& bytes() const { return m_bytes; }
+// A fixed-length little-endian record, field by field: `visitFields(record, visit)` calls
+// `visit` on every field in file order.
+template <typename Record, typename VisitFields>
+QByteArray encodeFields(const Record& record, VisitFields visitFields) {
+    QByteArray bytes;
+    visitFields(record, [&](auto value) {
+        char field[sizeof(value)];
+        qToLittleEndian(value, field);
+        bytes.append(field, sizeof(value));
+    });
+    return bytes;
+}
 
-private:
-    QByteArray m_bytes;
-};
-
-class LittleEndianReader {
-public:
-    // Reads from the first `size` bytes; bytes missing at the end read as zeros.
-    LittleEndianReader(QByteArrayView bytes, qsizetype size) : m_bytes(size, '\0') {
-        std::copy_n(bytes.data(), std::min(bytes.size(), size), m_bytes.data());
-    }
-    template <typename T> T get() {
-        const T value = qFromLittleEndian<T>(m_bytes.constData() + m_offset);
-        m_offset += qsizetype(sizeof(T));
-        return value;
-    }
-
-private:
-    QByteArray m_bytes;
-    qsizetype m_offset = 0;
-};
+// Reads the record from the first `size` bytes; bytes missing at the end read as zeros.
+template <typename Record, typename VisitFields>
+Record decodeFields(QByteArrayView bytes, qsizetype size, VisitFields visitFields) {
+    QByteArray whole(size, '\0');
+    std::copy_n(bytes.data(), std::min(bytes.size(), size), whole.data());
+    qsizetype offset = 0;
+    Record record;
+    visitFields(record, [&](auto& field) {
+        using Field = std::remove_reference_t<decltype(field)>;
+        field = qFromLittleEndian<Field>(whole.constData() + offset);
+        offset += qsizetype(sizeof(Field));
+    });
+    return record;
+}

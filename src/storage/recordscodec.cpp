@@ -5,7 +5,7 @@
 
 namespace {
 
-template <typename Records, typename Visit> void visitFields(Records& r, Visit&& visit) {
+constexpr auto visitFields = [](auto& r, auto&& visit) {
     for (auto* field : {&r.MostGameYds, &r.MostGameTD, &r.MostGameInt, &r.MostInRow})
         visit(*field);
     visit(r.BestGameCompPct.tenThousandths);
@@ -13,21 +13,14 @@ template <typename Records, typename Visit> void visitFields(Records& r, Visit&&
         visit(*field);
     visit(r.BestSeasonCompPct.tenThousandths);
     visit(r.BestSeasonRating.tenThousandths);
-}
+};
 
 } // namespace
 
 QByteArray encodeRecords(const CareerRecords& records) {
-    LittleEndianWriter writer;
-    visitFields(records, [&](auto value) { writer.put(value); });
-    return writer.bytes();
+    return encodeFields(records, visitFields);
 }
 
 CareerRecords decodeRecords(QByteArrayView bytes) {
-    LittleEndianReader reader(bytes, RecordsRecordSize);
-    CareerRecords records;
-    visitFields(records, [&](auto& field) {
-        field = reader.get<std::remove_reference_t<decltype(field)>>();
-    });
-    return records;
+    return decodeFields<CareerRecords>(bytes, RecordsRecordSize, visitFields);
 }

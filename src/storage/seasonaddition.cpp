@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "storage/seasonaddition.h"
 
-#include "play/gamestate.h"
 #include "storage/seasonstats.h"
 
 #include <algorithm>
@@ -19,31 +18,9 @@ void add(std::int32_t& total, std::int16_t count) {
 } // namespace
 
 SeasonStats addGameToSeason(SeasonStats s, const GameState& g) {
-    add(s.Att, g.GameAttempts);
-    add(s.Comp, g.GameCompletions);
-    add(s.Yds, g.GameYards);
-    add(s.TD, g.GameTDs);
-    add(s.Int, g.GameINTs);
-    add(s.ShortAtt, g.GameShortAttempts);
-    add(s.ShortComp, g.GameShortCompletions);
-    add(s.ShortYds, g.GameShortYards);
-    add(s.ShortTD, g.GameShortTDs);
-    add(s.ShortInt, g.GameShortINTs);
-    add(s.MediumAtt, g.GameMediumAttempts);
-    add(s.MediumComp, g.GameMediumCompletions);
-    add(s.MediumYds, g.GameMediumYards);
-    add(s.MediumTD, g.GameMediumTDs);
-    add(s.MediumInt, g.GameMediumINTs);
-    add(s.LongAtt, g.GameLongAttempts);
-    add(s.LongComp, g.GameLongCompletions);
-    add(s.LongYds, g.GameLongYards);
-    add(s.LongTD, g.GameLongTDs);
-    add(s.LongInt, g.GameLongINTs);
-    add(s.BlitzAtt, g.GameBlitzAttempts);
-    add(s.BlitzComp, g.GameBlitzCompletions);
-    add(s.BlitzYds, g.GameBlitzYards);
-    add(s.BlitzTD, g.GameBlitzTDs);
-    add(s.BlitzInt, g.GameBlitzINTs);
+    for (std::size_t line = 0; line < SeasonPassingFields.size(); ++line)
+        for (std::size_t field = 0; field < SeasonPassingFields[line].size(); ++field)
+            add(s.*SeasonPassingFields[line][field], g.*GamePassingFields[line][field]);
     ++s.Games;
     return s;
 }

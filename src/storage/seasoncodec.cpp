@@ -5,31 +5,25 @@
 
 namespace {
 
-// The fields in file order; Reserved is the one 16-bit field.
-template <typename Season, typename Visit> void visitFields(Season& s, Visit&& visit) {
-    for (auto* field : {&s.Season, &s.Games, &s.Att, &s.Comp, &s.Yds, &s.TD, &s.Int})
-        visit(*field);
+// The fields in file order: the season's totals before Reserved, the one 16-bit field, and the
+// blocks of the play types after it.
+constexpr auto visitFields = [](auto& s, auto&& visit) {
+    visit(s.Season);
+    visit(s.Games);
+    for (const auto field : SeasonPassingFields[0])
+        visit(s.*field);
     visit(s.Reserved);
-    for (auto* field : {&s.ShortAtt,  &s.ShortComp,  &s.ShortYds,  &s.ShortTD,  &s.ShortInt,
-                        &s.MediumAtt, &s.MediumComp, &s.MediumYds, &s.MediumTD, &s.MediumInt,
-                        &s.LongAtt,   &s.LongComp,   &s.LongYds,   &s.LongTD,   &s.LongInt,
-                        &s.BlitzAtt,  &s.BlitzComp,  &s.BlitzYds,  &s.BlitzTD,  &s.BlitzInt})
-        visit(*field);
-}
+    for (std::size_t line = 1; line < SeasonPassingFields.size(); ++line)
+        for (const auto field : SeasonPassingFields[line])
+            visit(s.*field);
+};
 
 } // namespace
 
 QByteArray encodeSeason(const SeasonStats& season) {
-    LittleEndianWriter writer;
-    visitFields(season, [&](auto value) { writer.put(value); });
-    return writer.bytes();
+    return encodeFields(season, visitFields);
 }
 
 SeasonStats decodeSeason(QByteArrayView bytes) {
-    LittleEndianReader reader(bytes, SeasonRecordSize);
-    SeasonStats season;
-    visitFields(season, [&](auto& field) {
-        field = reader.get<std::remove_reference_t<decltype(field)>>();
-    });
-    return season;
+    return decodeFields<SeasonStats>(bytes, SeasonRecordSize, visitFields);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "play/gamestate.h"
+
 #include <cstdint>
 
 // One season of the career stats file: the running totals of its games, then the totals of
@@ -37,3 +39,17 @@ struct SeasonStats {
 
     bool operator==(const SeasonStats&) const = default;
 };
+
+// The season's lines of passing in the order of GamePassingFields: line i, field k of a game adds
+// to line i, field k of its season.
+inline constexpr std::array<PassingFields<SeasonStats, std::int32_t>, 5> SeasonPassingFields{{
+    {&SeasonStats::Att, &SeasonStats::Comp, &SeasonStats::Yds, &SeasonStats::TD, &SeasonStats::Int},
+    {&SeasonStats::ShortAtt, &SeasonStats::ShortComp, &SeasonStats::ShortYds, &SeasonStats::ShortTD,
+     &SeasonStats::ShortInt},
+    {&SeasonStats::MediumAtt, &SeasonStats::MediumComp, &SeasonStats::MediumYds,
+     &SeasonStats::MediumTD, &SeasonStats::MediumInt},
+    {&SeasonStats::LongAtt, &SeasonStats::LongComp, &SeasonStats::LongYds, &SeasonStats::LongTD,
+     &SeasonStats::LongInt},
+    {&SeasonStats::BlitzAtt, &SeasonStats::BlitzComp, &SeasonStats::BlitzYds, &SeasonStats::BlitzTD,
+     &SeasonStats::BlitzInt},
+}};

@@ -4,52 +4,34 @@
 #include "play/gamestate.h"
 
 #include <QStringList>
-#include <cstdint>
-#include <initializer_list>
+
+namespace {
+
+// The twenty block counters, named as the game state names them.
+QStringList blockNames() {
+    QStringList names;
+    for (const char* type : {"Short", "Medium", "Long", "Blitz"})
+        for (const char* counter : {"Attempts", "Completions", "Yards", "TDs", "INTs"})
+            names << QStringLiteral("Game%1%2").arg(QLatin1String(type), QLatin1String(counter));
+    return names;
+}
+
+} // namespace
 
 QString gameCsvHeader() {
-    return QStringLiteral(
-        "MaxThrows,ShortSpeed,MediumSpeed,LongSpeed,BlitzSpeed,GameAttempts,GameCompletions,"
-        "GameYards,GameTDs,GameINTs,LongestInRow,"
-        "GameShortAttempts,GameShortCompletions,GameShortYards,GameShortTDs,GameShortINTs,"
-        "GameMediumAttempts,GameMediumCompletions,GameMediumYards,GameMediumTDs,GameMediumINTs,"
-        "GameLongAttempts,GameLongCompletions,GameLongYards,GameLongTDs,GameLongINTs,"
-        "GameBlitzAttempts,GameBlitzCompletions,GameBlitzYards,GameBlitzTDs,GameBlitzINTs");
+    return QStringLiteral("MaxThrows,ShortSpeed,MediumSpeed,LongSpeed,BlitzSpeed,GameAttempts,"
+                          "GameCompletions,GameYards,GameTDs,GameINTs,LongestInRow,") +
+           blockNames().join(u',');
 }
 
 QString gameCsvLine(const GameState& s) {
     QStringList cells;
-    for (const std::int16_t value : {s.MaxThrows,
-                                     s.ShortSpeed,
-                                     s.MediumSpeed,
-                                     s.LongSpeed,
-                                     s.BlitzSpeed,
-                                     s.GameAttempts,
-                                     s.GameCompletions,
-                                     s.GameYards,
-                                     s.GameTDs,
-                                     s.GameINTs,
-                                     s.LongestInRow,
-                                     s.GameShortAttempts,
-                                     s.GameShortCompletions,
-                                     s.GameShortYards,
-                                     s.GameShortTDs,
-                                     s.GameShortINTs,
-                                     s.GameMediumAttempts,
-                                     s.GameMediumCompletions,
-                                     s.GameMediumYards,
-                                     s.GameMediumTDs,
-                                     s.GameMediumINTs,
-                                     s.GameLongAttempts,
-                                     s.GameLongCompletions,
-                                     s.GameLongYards,
-                                     s.GameLongTDs,
-                                     s.GameLongINTs,
-                                     s.GameBlitzAttempts,
-                                     s.GameBlitzCompletions,
-                                     s.GameBlitzYards,
-                                     s.GameBlitzTDs,
-                                     s.GameBlitzINTs})
+    for (const std::int16_t value :
+         {s.MaxThrows, s.ShortSpeed, s.MediumSpeed, s.LongSpeed, s.BlitzSpeed, s.GameAttempts,
+          s.GameCompletions, s.GameYards, s.GameTDs, s.GameINTs, s.LongestInRow})
         cells << QString::number(value);
+    for (std::size_t line = 1; line < GamePassingFields.size(); ++line)
+        for (const auto field : GamePassingFields[line])
+            cells << QString::number(s.*field);
     return cells.join(u',');
 }

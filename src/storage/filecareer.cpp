@@ -9,6 +9,7 @@
 #include "storage/recordchecks.h"
 #include "storage/recordscodec.h"
 #include "storage/seasonaddition.h"
+#include "storage/seasoncodec.h"
 
 #include <QDir>
 #include <QStringList>
@@ -16,17 +17,11 @@
 
 namespace {
 
-constexpr std::size_t maxSeasonRecords = 100;
-
 const QString damagedTitle = QStringLiteral("Damaged File");
 const QString careerOverTitle = QStringLiteral("15 Year Career Over");
 const QString careerOverText = QStringLiteral("Your 15 Year Career is Over\r\n"
                                               "You May Wish To Export Your\r\n"
                                               "Stats and Clear Them To Play Again.");
-
-QString failure(const QString& path, const QString& reason) {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
-}
 
 SeasonStats recordAt(const std::vector<SeasonStats>& seasons, std::size_t number) {
     return number <= seasons.size() ? seasons[number - 1] : SeasonStats{};
@@ -49,8 +44,8 @@ QString mendRecords(QByteArray& bytes) {
 // The seasons a reader lists: records 1 to 100.
 std::vector<SeasonStats> listedSeasons(const QByteArray& bytes) {
     std::vector<SeasonStats> seasons = readSeasonsContent(bytes).seasons;
-    if (seasons.size() > maxSeasonRecords)
-        seasons.resize(maxSeasonRecords);
+    if (seasons.size() > MostSeasonRecords)
+        seasons.resize(MostSeasonRecords);
     return seasons;
 }
 
@@ -74,14 +69,14 @@ FileCareer::Read FileCareer::readFile(const QString& path, Mend mend, OnDamage o
         createIfMissing(path);
     const ReadResult read = readWholeFile(path);
     if (!read.error.isEmpty())
-        return {{}, failure(path, read.error)};
+        return {{}, failureText(path, read.error)};
     QByteArray mended = read.bytes;
     const QString problem = mend(mended);
     if (problem.isEmpty())
         return {read.bytes, {}};
     switch (onDamage) {
     case OnDamage::Refuse:
-        return {{}, failure(path, QStringLiteral("it is damaged: ") + problem)};
+        return {{}, failureText(path, QStringLiteral("it is damaged: ") + problem)};
     case OnDamage::LeaveAlone:
         tell(true, damagedTitle,
              QStringLiteral("%1 is damaged: %2.\nIt is left as it is, and this view shows what "
@@ -91,7 +86,7 @@ FileCareer::Read FileCareer::readFile(const QString& path, Mend mend, OnDamage o
     case OnDamage::MendLocking: {
         FileLock lock(path);
         if (!lock.error().isEmpty())
-            return {{}, failure(path, problem + QStringLiteral(", and ") + lock.error())};
+            return {{}, failureText(path, problem + QStringLiteral(", and ") + lock.error())};
         // Read again: another copy of the game may have mended it meanwhile.
         return readFile(path, mend, OnDamage::MendLocked);
     }
@@ -108,10 +103,10 @@ QString FileCareer::keepDamaged(const QString& path, const QString& problem,
     QString error;
     const std::optional<QString> copy = keepCopy(path, QStringLiteral("damaged"), error);
     if (!copy)
-        return failure(path, problem + QStringLiteral(", and no copy of it could be kept (") +
-                                 error + u')');
+        return failureText(path, problem + QStringLiteral(", and no copy of it could be kept (") +
+                                     error + u')');
     if (QString written = replaceFile(path, repaired); !written.isEmpty())
-        return failure(path, written);
+        return failureText(path, written);
     tell(true, damagedTitle,
          QStringLiteral("%1 is damaged: %2.\nIt has been kept as %3, and the game "
                         "goes on with what could be read.")
@@ -122,7 +117,7 @@ QString FileCareer::keepDamaged(const QString& path, const QString& problem,
 QString FileCareer::underLock(const QString& path, const std::function<QString()>& change) {
     FileLock lock(path);
     if (!lock.error().isEmpty())
-        return failure(path, lock.error());
+        return failureText(path, lock.error());
     return change();
 }
 
@@ -157,7 +152,7 @@ QString FileCareer::addGame(const GameState& state) {
         return read.error;
     std::vector<SeasonStats> seasons = readSeasonsContent(read.bytes).seasons;
     std::size_t n = 1;
-    while (n < maxSeasonRecords && recordAt(seasons, n).Games == GamesInSeason)
+    while (n < MostSeasonRecords && recordAt(seasons, n).Games == GamesInSeason)
         ++n;
     SeasonStats season = addGameToSeason(recordAt(seasons, n), state);
     season.Season = static_cast<std::int32_t>(n);
@@ -165,7 +160,7 @@ QString FileCareer::addGame(const GameState& state) {
         seasons.resize(n);
     seasons[n - 1] = season;
     if (QString written = replaceFile(seasonsPath(), seasonsBytes(seasons)); !written.isEmpty())
-        return failure(seasonsPath(), written);
+        return failureText(seasonsPath(), written);
     m_currentSeason = season;
     return {};
 }
@@ -198,7 +193,7 @@ bool FileCareer::updateRecords(const std::function<void(CareerRecords&)>& update
         CareerRecords records = readRecordsContent(read.bytes).records;
         update(records);
         const QString written = replaceFile(recordsPath(), encodeRecords(records));
-        return written.isEmpty() ? written : failure(recordsPath(), written);
+        return written.isEmpty() ? written : failureText(recordsPath(), written);
     };
     if (withRetry(QStringLiteral("Records Not Saved"),
                   QStringLiteral("The records could not be saved"),
@@ -220,7 +215,7 @@ bool FileCareer::checkBestGame(const GameState& state) {
 void FileCareer::clearCareer() {
     const QString error = underLock(seasonsPath(), [&] {
         const QString removed = removeFile(seasonsPath());
-        return removed.isEmpty() ? removed : failure(seasonsPath(), removed);
+        return removed.isEmpty() ? removed : failureText(seasonsPath(), removed);
     });
     if (!error.isEmpty())
         m_messenger.warn(QStringLiteral("Career Not Cleared"),

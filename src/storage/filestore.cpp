@@ -2,6 +2,7 @@
 #include "storage/filestore.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -76,6 +77,10 @@ ReadResult readWholeFile(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
     return {bytes, {}};
+}
+
+QString failureText(const QString& path, const QString& reason) {
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 void createIfMissing(const QString& path) {

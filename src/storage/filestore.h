@@ -14,6 +14,9 @@ struct ReadResult {
 
 ReadResult readWholeFile(const QString& path);
 
+// A failure as the player is told it: "<path>: <reason>", the path as the system writes it.
+QString failureText(const QString& path, const QString& reason);
+
 // Creates an empty file where none exists; an existing file is left alone. Only tried: where
 // nothing can be created the file simply stays missing.
 void createIfMissing(const QString& path);

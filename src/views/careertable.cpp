@@ -4,11 +4,7 @@
 #include "stats/numbertext.h"
 #include "views/passingtexts.h"
 
-#include <algorithm>
-
 namespace {
-
-constexpr std::size_t maxRecords = 100;
 
 // The counts of one row: the games and the passing counts, summed over a career in 64 bits.
 struct RowCounts {
@@ -58,12 +54,11 @@ void addToTotals(RowCounts& totals, const SeasonStats& season) {
 std::vector<CareerRow> careerRows(const std::vector<SeasonStats>& seasons, const QString& point) {
     std::vector<CareerRow> rows;
     RowCounts totals;
-    const std::size_t count = std::min(seasons.size(), maxRecords);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (seasons[i].Games > 0)
-            rows.push_back(seasonRow(seasons[i], point));
+    for (const SeasonStats& season : seasons) {
+        if (season.Games > 0)
+            rows.push_back(seasonRow(season, point));
         // Every record read counts toward the career, listed or not.
-        addToTotals(totals, seasons[i]);
+        addToTotals(totals, season);
     }
     if (totals.passing.completions > 0)
         rows.push_back(careerRow(totals, point));

@@ -19,6 +19,6 @@ struct CareerRow {
 
 // The rows of the career table, in the order they are shown: one per stored season whose Games
 // is above 0, in record order, then the career row when the total completions are above 0. The
-// totals are taken over every record given (at most the first 100); `point` is the locale's
-// decimal separator. A listed season without attempts shows an en dash for Comp% and YPA.
+// totals are taken over every record given; `point` is the locale's decimal separator. A listed
+// season without attempts shows an en dash for Comp% and YPA.
 std::vector<CareerRow> careerRows(const std::vector<SeasonStats>& seasons, const QString& point);

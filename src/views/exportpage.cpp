@@ -5,14 +5,12 @@
 #include "stats/numbertext.h"
 #include "stats/passerrating.h"
 #include "stats/percentage.h"
+#include "storage/recordtexts.h"
 #include "views/htmlescape.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
-
-constexpr std::size_t maxRecords = 100;
 
 class Page {
 public:
@@ -121,19 +119,20 @@ void writeRecordsTable(Page& page, const char* title, const std::array<RecordRow
     page.line(QStringLiteral("</table>"));
 }
 
-void writeRecords(Page& page, const CareerRecords& r, const QString& point) {
+void writeRecords(Page& page, const CareerRecords& records, const QString& point) {
+    const std::array<QString, 10> texts = recordTexts(records, point);
     writeRecordsTable(page, "GAME RECORDS",
-                      {{{"MOST YARDS", wholeText(r.MostGameYds)},
-                        {"MOST TD's", wholeText(r.MostGameTD)},
-                        {"MOST INT's", wholeText(r.MostGameInt)},
-                        {"BEST COMP %", currencyText(r.BestGameCompPct, point)},
-                        {"COMP IN ROW", wholeText(r.MostInRow)}}});
+                      {{{"MOST YARDS", texts[0]},
+                        {"MOST TD's", texts[1]},
+                        {"MOST INT's", texts[2]},
+                        {"BEST COMP %", texts[3]},
+                        {"COMP IN ROW", texts[4]}}});
     writeRecordsTable(page, "SEASON RECORDS",
-                      {{{"MOST YARDS", wholeText(r.MostSeasonYds)},
-                        {"MOST TD's", wholeText(r.MostSeasonTD)},
-                        {"LEAST INT's", wholeText(r.LeastSeasonInt)},
-                        {"BEST COMP %", currencyText(r.BestSeasonCompPct, point)},
-                        {"BEST RATING", currencyText(r.BestSeasonRating, point)}}});
+                      {{{"MOST YARDS", texts[5]},
+                        {"MOST TD's", texts[6]},
+                        {"LEAST INT's", texts[7]},
+                        {"BEST COMP %", texts[8]},
+                        {"BEST RATING", texts[9]}}});
 }
 
 void writeFooter(Page& page) {
@@ -151,11 +150,9 @@ QStringList exportPageLines(const std::vector<SeasonStats>& seasons, const Caree
     Page page(point);
     writeHead(page, name);
     Totals totals;
-    const std::size_t count = std::min(seasons.size(), maxRecords);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (seasons[i].Games > 0)
-            writeSeason(page, seasons[i], totals);
-    }
+    for (const SeasonStats& season : seasons)
+        if (season.Games > 0)
+            writeSeason(page, season, totals);
     writeCareer(page, totals);
     writeRecords(page, records, point);
     writeFooter(page);

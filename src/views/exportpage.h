@@ -8,8 +8,8 @@
 #include <vector>
 
 // The exported career page, one entry per line and without line ends: the heading with the
-// quarterback's name (HTML-escaped), a row per stored season whose Games is above 0 (at most the
-// first 100 records), the career row, the game and season records and the footer link.
+// quarterback's name (HTML-escaped), a row per stored season whose Games is above 0, the career
+// row, the game and season records and the footer link.
 // 93 + 16 × n lines for n listed seasons. `point` is the locale's decimal separator.
 QStringList exportPageLines(const std::vector<SeasonStats>& seasons, const CareerRecords& records,
                             const QString& name, const QString& point);

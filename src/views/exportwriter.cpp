@@ -25,8 +25,8 @@ ExportOutcome runExport(const QString& dataDirectory, const std::vector<SeasonSt
         replaceFile(path, pageBytes(exportPageLines(seasons, records, name, point)));
     if (!error.isEmpty())
         return {false, notSaved,
-                QStringLiteral("The career page could not be saved to %1: %2")
-                    .arg(QDir::toNativeSeparators(path), error)};
+                QStringLiteral("The career page could not be saved to ") +
+                    failureText(path, error)};
     return {true, QStringLiteral("File Saved"),
             QStringLiteral("gdk.html saved to ") + shownDirectory(dataDirectory)};
 }

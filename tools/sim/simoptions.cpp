@@ -3,6 +3,8 @@
 
 #include "play/throwrules.h"
 
+#include <QCommandLineParser>
+
 namespace {
 
 bool parseStop(const QString& text, SimOptions& options) {
@@ -22,6 +24,10 @@ bool parseStop(const QString& text, SimOptions& options) {
     return true;
 }
 
+ParsedOptions badValue(const QCommandLineOption& option) {
+    return {std::nullopt, QStringLiteral("bad value for --%1").arg(option.names().front())};
+}
+
 } // namespace
 
 QString simUsage() {
@@ -39,35 +45,40 @@ QString simUsage() {
 }
 
 ParsedOptions parseSimOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption games(QStringLiteral("games"), {}, QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"), {}, QStringLiteral("S"));
+    const QCommandLineOption stop(QStringLiteral("stop"), {}, QStringLiteral("V"));
+    const QCommandLineOption csv(QStringLiteral("csv"));
+    const QCommandLineOption dir(QStringLiteral("dir"), {}, QStringLiteral("DIR"));
+    const QCommandLineOption exportName(QStringLiteral("export"), {}, QStringLiteral("NAME"));
+    parser.addOptions({games, seed, stop, csv, dir, exportName});
+    if (!parser.parse(arguments))
+        return {std::nullopt, parser.errorText()};
+    if (!parser.positionalArguments().isEmpty())
+        return {std::nullopt, QStringLiteral("unknown or incomplete option: %1")
+                                  .arg(parser.positionalArguments().front())};
     SimOptions options;
-    bool gamesGiven = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments.at(i);
-        const bool hasValue = i + 1 < arguments.size();
-        bool ok = true;
-        if (arg == u"--csv") {
-            options.csv = true;
-        } else if (arg == u"--games" && hasValue) {
-            options.games = arguments.at(++i).toInt(&ok);
-            ok = ok && options.games >= 0;
-            gamesGiven = true;
-        } else if (arg == u"--seed" && hasValue) {
-            options.seed = arguments.at(++i).toULongLong(&ok);
-        } else if (arg == u"--dir" && hasValue) {
-            options.dir = arguments.at(++i);
-        } else if (arg == u"--export" && hasValue) {
-            options.exportName = arguments.at(++i);
-        } else if (arg == u"--stop" && hasValue) {
-            ok = parseStop(arguments.at(++i), options);
-        } else {
-            return {std::nullopt, QStringLiteral("unknown or incomplete option: %1").arg(arg)};
-        }
-        if (!ok)
-            return {std::nullopt, QStringLiteral("bad value for %1").arg(arg)};
+    bool ok = true;
+    if (parser.isSet(games)) {
+        options.games = parser.value(games).toInt(&ok);
+        if (!ok || options.games < 0)
+            return badValue(games);
     }
+    if (parser.isSet(seed)) {
+        options.seed = parser.value(seed).toULongLong(&ok);
+        if (!ok)
+            return badValue(seed);
+    }
+    if (parser.isSet(stop) && !parseStop(parser.value(stop), options))
+        return badValue(stop);
+    options.csv = parser.isSet(csv);
+    options.dir = parser.value(dir);
+    if (parser.isSet(exportName))
+        options.exportName = parser.value(exportName);
     if (options.exportName && options.dir.isEmpty())
         return {std::nullopt, QStringLiteral("--export needs --dir")};
-    if (options.exportName && !gamesGiven)
+    if (options.exportName && !parser.isSet(games))
         options.games = 0;
     return {options, {}};
 }

@@ -4,7 +4,8 @@
 #   tools/setup.sh play   install what is missing, build, start the game
 #   tools/setup.sh test   install what is missing, build, run every test headless through CTest
 #                         (the window tests once more under a headless Wayland compositor, the
-#                         Debian package through lintian and its metainfo through appstreamcli),
+#                         Debian package through lintian and its metainfo through appstreamcli,
+#                         every C++ file through clang-format),
 #                         then again in a build with AddressSanitizer and UndefinedBehaviorSanitizer,
 #                         then fuzzes the career files for a minute
 set -euo pipefail
@@ -16,7 +17,7 @@ sanitized="$top/build-asan"
 fuzzing="$top/build-fuzz"
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev qt6-wayland
     fonts-liberation fonts-wine
     xvfb xauth x11-utils

@@ -47,8 +47,8 @@ private slots:
     void mnuClear_Click();
     void mnuExit_Click();
     void mnuExportHTML_Click();
-    void mnuSeasonStats_Click();
-    void mnuSeasonRecords_Click();
+    void mnuSeasonStats_Click();   // View, Career Stats: the career window
+    void mnuSeasonRecords_Click(); // View, Career Records: the records window
     void mnuPassTypes_Click();
     void mnuHowToPlay_Click();
     void mnuAbout_Click();
@@ -74,7 +74,7 @@ private:
     QWidget* m_field = nullptr;
     QGroupBox* m_frmSeasonStats = nullptr;
     QLabel* m_lblCurrentStats = nullptr;
-    QLabel* m_lblCareerStats = nullptr;
+    QLabel* m_lblCareerStats = nullptr; // the season's line, named for the career
     QLabel* m_lblCurrentThrow = nullptr;
     MeterBar* m_pbThrow = nullptr;
     PictureWidget* m_imgRec = nullptr;

@@ -49,6 +49,7 @@ struct GameState {
     std::int16_t GameBlitzTDs = 0;
     std::int16_t GameBlitzINTs = 0;
 
+    // The season snapshot: the current season as stored before this game.
     std::int32_t SeasonAttempts = 0;
     std::int32_t SeasonCompletions = 0;
     std::int32_t SeasonYards = 0;

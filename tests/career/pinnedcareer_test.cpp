@@ -56,7 +56,7 @@ QString shown(const MainView& view) {
 }
 
 QByteArray pinned(const char* name) {
-    return contents(QStringLiteral(GRIDLARK_PINNED_DIR "/") + QString::fromLatin1(name));
+    return contents(QStringLiteral(GRIDLARK_TEST_DATA "/") + QString::fromLatin1(name));
 }
 
 } // namespace

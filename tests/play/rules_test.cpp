@@ -6,7 +6,6 @@
 #include "support/fakecareer.h"
 #include "support/playtypedraw.h"
 #include "support/scriptedrandom.h"
-#include "support/tablenumbers.h"
 
 #include "play/draws.h"
 #include "play/gamesession.h"
@@ -23,10 +22,26 @@
 
 #include <QTest>
 #include <cmath>
-#include <map>
 #include <utility>
 
 namespace {
+
+// A number as the tables write it: a decimal, or a fraction such as 34.5/99 for a draw that
+// must land exactly on a band's edge.
+double tableNumber(const QString& text) {
+    const qsizetype slash = text.indexOf(u'/');
+    return slash < 0 ? text.toDouble()
+                     : text.left(slash).toDouble() / text.mid(slash + 1).toDouble();
+}
+
+// Numbers separated by commas or spaces; "-" stands for none.
+QList<double> tableNumbers(const QString& text) {
+    QList<double> numbers;
+    for (const QString& part : QString(text).replace(u',', u' ').split(u' ', Qt::SkipEmptyParts))
+        if (part != u'-')
+            numbers << tableNumber(part);
+    return numbers;
+}
 
 QString pictureName(Picture picture) {
     static const char* const names[] = {"receiver", "referee", "trophy", "interception"};
@@ -141,28 +156,12 @@ void checkRow() {
 
 constexpr int seededDraws = 200'000;
 
-const std::map<QString, int>& seededOutcomes() {
-    static const std::map<QString, int> counts = [] {
-        MixingRandomSource random(20261206);
-        std::map<QString, int> outcomes;
-        GameState state;
-        for (int i = 0; i < seededDraws; ++i) {
-            ++outcomes[PlayType::name(makeThrow(random))];
-            determineSpeeds(random, state);
-            ++outcomes[QStringLiteral("speed %1").arg(state.ShortSpeed)];
-            determineMaxThrows(random, state);
-            ++outcomes[QStringLiteral("attempts %1").arg(state.MaxThrows)];
-        }
-        return outcomes;
-    }();
-    return counts;
-}
-
 } // namespace
 
 class RulesTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void draws_data() { addTableRows(QStringLiteral("play/throws.txt")); }
     void draws() { checkRow(); }
     void outcomes_data() { addTableRows(QStringLiteral("play/outcomes.txt")); }
@@ -174,7 +173,23 @@ private slots:
     void seededDrawsFollowTheirChances_data() { addTableRows(QStringLiteral("play/chances.txt")); }
     void seededDrawsFollowTheirChances();
     void reseedsWithinOneClockTickStillDiffer();
+
+private:
+    QHash<QString, int> m_seededOutcomes;
 };
+
+// Outcomes of many seeded draws: play types before the redraw, speed rows, attempts in a game.
+void RulesTest::initTestCase() {
+    MixingRandomSource random(20261206);
+    GameState state;
+    for (int i = 0; i < seededDraws; ++i) {
+        ++m_seededOutcomes[PlayType::name(makeThrow(random))];
+        determineSpeeds(random, state);
+        ++m_seededOutcomes[QStringLiteral("speed %1").arg(state.ShortSpeed)];
+        determineMaxThrows(random, state);
+        ++m_seededOutcomes[QStringLiteral("attempts %1").arg(state.MaxThrows)];
+    }
+}
 
 void RulesTest::games() {
     QFETCH(QString, career);
@@ -200,9 +215,7 @@ void RulesTest::games() {
 void RulesTest::seededDrawsFollowTheirChances() {
     QFETCH(QString, outcome);
     QFETCH(QString, chance);
-    const auto found = seededOutcomes().find(outcome);
-    const int count = found == seededOutcomes().end() ? 0 : found->second;
-    const double share = double(count) / seededDraws;
+    const double share = double(m_seededOutcomes.value(outcome)) / seededDraws;
     const double expected = tableNumber(chance);
     QVERIFY2(std::abs(share - expected) <= 5 * std::sqrt(expected * (1 - expected) / seededDraws),
              qPrintable(QStringLiteral("share %1").arg(share)));

@@ -8,7 +8,6 @@
 #include "support/passtypeseasons.h"
 #include "support/recordingmessenger.h"
 #include "support/seasonbuilder.h"
-#include "support/tablenumbers.h"
 
 #include "storage/filecareer.h"
 #include "storage/recordswindow.h"
@@ -31,8 +30,9 @@ namespace {
 std::vector<SeasonStats> storedSeasons(const QString& records) {
     std::vector<SeasonStats> result;
     for (const QString& record : records.split(u';')) {
-        const QList<double> n = tableNumbers(record);
-        result.push_back(season(n[0], n[1], n[2], n[3], n[4], n[5], n[6]));
+        const QStringList n = record.split(u' ', Qt::SkipEmptyParts);
+        result.push_back(season(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt(),
+                                n[4].toInt(), n[5].toInt(), n[6].toInt()));
     }
     return result;
 }

@@ -19,16 +19,11 @@
 
 namespace {
 
-constexpr std::uint64_t seed = 20261207;
-constexpr int stopLow = 30;
-constexpr int stopHigh = 50;
-const QString quarterback = QStringLiteral("Sam <Sky> & \"O'Neil\" \u0141ukasz");
-
 // Writes every message into the transcript, with the records file as it stands at that moment.
 class TranscriptMessenger final : public Messenger {
 public:
-    TranscriptMessenger(QString directory, QStringList& transcript)
-        : m_directory(std::move(directory)), m_transcript(transcript) {}
+    TranscriptMessenger(QString recordsPath, QStringList& transcript)
+        : m_recordsPath(std::move(recordsPath)), m_transcript(transcript) {}
     void inform(const QString& title, const QString& text) override { note(title, text); }
     void warn(const QString& title, const QString& text) override { note(title, text); }
     bool askRetry(const QString& title, const QString& text) override {
@@ -38,14 +33,11 @@ public:
 
 private:
     void note(const QString& title, const QString& text) {
-        const QByteArray records = contents(QDir(m_directory).filePath(QStringLiteral("gdk.rec")));
         m_transcript << QStringLiteral("%1: %2 [gdk.rec %3]")
-                            .arg(title,
-                                 QString(text).replace(QStringLiteral("\r\n"),
-                                                       QStringLiteral(" / ")),
-                                 QString::fromLatin1(records.toHex()));
+                            .arg(title, QString(text).replace(QStringLiteral("\r\n"), " / "),
+                                 QString::fromLatin1(contents(m_recordsPath).toHex()));
     }
-    QString m_directory;
+    QString m_recordsPath;
     QStringList& m_transcript;
 };
 
@@ -53,10 +45,6 @@ QString shown(const MainView& view) {
     return QStringList{view.currentThrow, view.currentStats, view.seasonFrameCaption,
                        view.careerStats}
         .join(QStringLiteral(" | "));
-}
-
-QByteArray pinned(const char* name) {
-    return contents(QStringLiteral(GRIDLARK_PINNED_DIR "/") + QString::fromLatin1(name));
 }
 
 } // namespace
@@ -70,42 +58,38 @@ private slots:
 void PinnedCareerTest::aSeededCareerLeavesItsPinnedFiles() {
     QTemporaryDir dir;
     QStringList transcript;
-    TranscriptMessenger messenger(dir.path(), transcript);
+    TranscriptMessenger messenger(dir.filePath(QStringLiteral("gdk.rec")), transcript);
     FileCareer career(dir.path(), messenger);
-    MixingRandomSource random(seed);
+    MixingRandomSource random(20261207);
     GameSession session(random, career, QStringLiteral("."));
-    ScriptedPlayer player(session, random, stopLow, stopHigh);
+    ScriptedPlayer player(session, random, 30, 50); // stops drawn from 30 to 50
     for (session.newGame(); session.view().buttonEnabled; session.newGame()) {
         player.playGame();
         transcript << shown(session.view());
     }
+    const QString quarterback = QStringLiteral("Sam <Sky> & \"O'Neil\" \u0141ukasz");
     transcript << exportCareer(career, quarterback, QStringLiteral("."))
                       .text.replace(dir.path(), QStringLiteral("DIR"));
-    const QByteArray seasons = contents(career.seasonsPath());
-    const QByteArray records = contents(career.recordsPath());
-    const QByteArray page = contents(dir.filePath(QStringLiteral("gdk.html")));
+    QMap<QString, QByteArray> played{{"career-gdk.dat", contents(career.seasonsPath())},
+                                     {"career-gdk.rec", contents(career.recordsPath())},
+                                     {"career-gdk.html", contents(dir.filePath("gdk.html"))}};
     session.clearCareer();
     session.newGame();
     transcript << shown(session.view());
-    const QByteArray lines = transcript.join(u'\n').toUtf8() + '\n';
+    played["career-transcript.txt"] = transcript.join(u'\n').toUtf8() + '\n';
     // On a difference all is kept, for a look at what changed (and to pin anew when meant).
     const auto keep = qScopeGuard([&] {
         if (!QTest::currentTestFailed())
             return;
         dir.setAutoRemove(false);
-        for (const auto& [name, bytes] : {std::pair{"career-gdk.dat", seasons},
-                                          {"career-gdk.rec", records},
-                                          {"career-gdk.html", page},
-                                          {"career-transcript.txt", lines}})
-            write(dir.filePath(QString::fromLatin1(name)), bytes);
+        for (const auto& [name, bytes] : played.asKeyValueRange())
+            write(dir.filePath(name), bytes);
         qInfo("the career played is in %s", qPrintable(dir.path()));
     });
-    QCOMPARE(lines, pinned("career-transcript.txt"));
-    QCOMPARE(seasons, pinned("career-gdk.dat"));
-    QCOMPARE(records, pinned("career-gdk.rec"));
-    QCOMPARE(page, pinned("career-gdk.html"));
+    for (const auto& [name, bytes] : played.asKeyValueRange())
+        QCOMPARE(bytes, contents(QStringLiteral(GRIDLARK_TEST_DATA "/") + name));
     // Clearing the career leaves the records as they were.
-    QCOMPARE(contents(career.recordsPath()), records);
+    QCOMPARE(contents(career.recordsPath()), played["career-gdk.rec"]);
 }
 
 QTEST_GUILESS_MAIN(PinnedCareerTest)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// How the career files and the page are replaced and read: the directory is flushed after every
-// rename, no lock is held while the player reads a message, and reading needs nothing created.
-// Each system call of a replacement failing in turn is the fault-point test's.
+// How the career files and the page are replaced and read: under the file's lock, the directory
+// flushed after every rename, no lock held while the player reads a message, and nothing needed
+// to be created for a read. Each system call of a replacement failing in turn is the
+// fault-point test's.
 #include "support/filebytes.h"
 #include "support/recordingmessenger.h"
 
@@ -21,71 +22,37 @@
 namespace {
 
 GameState aGame(std::int16_t yards) {
-    GameState g;
-    g.GameAttempts = 30;
-    g.GameCompletions = 20;
-    g.GameYards = yards;
-    g.LongestInRow = 6;
-    g.GameLongAttempts = 30;
-    g.GameLongCompletions = 20;
-    g.GameLongYards = yards;
-    return g;
+    return {.GameAttempts = 30, .GameCompletions = 20, .GameYards = yards, .LongestInRow = 6};
 }
 
-QByteArray seasonOf(int games) {
-    SeasonStats season;
-    season.Season = 1;
-    season.Games = games;
-    return encodeSeason(season);
+QByteArray seasons(int count, int games) {
+    QByteArray bytes;
+    for (int n = 1; n <= count; ++n)
+        bytes += encodeSeason({.Season = n, .Games = games});
+    return bytes;
 }
-
-// A career of one game with its exported page, as the files stand between games.
-struct CareerDir {
-    QTemporaryDir dir;
-    RecordingMessenger messenger;
-    FileCareer career{dir.path(), messenger};
-
-    CareerDir() {
-        const GameState game = aGame(250);
-        career.saveStats(game);
-        career.checkBestGame(game);
-        exportCareer(career, QStringLiteral("Sam"), QStringLiteral("."));
-    }
-    QString path(const QString& name) const { return dir.filePath(name); }
-    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
-    // Replaces gdk.dat, gdk.rec and gdk.html in turn, the way the game does.
-    void replaceEach() {
-        career.saveStats(aGame(100));
-        career.checkBestGame(aGame(400));
-        exportCareer(career, QStringLiteral("Kim"), QStringLiteral("."));
-    }
-};
 
 // Notes, at every message, whether another copy of the game could take both locks now.
 class LockProbe final : public Messenger {
 public:
-    explicit LockProbe(QString directory) : m_directory(std::move(directory)) {}
+    explicit LockProbe(const QString& directory) : m_directory(directory) {}
     void inform(const QString& title, const QString&) override { probe(title); }
     void warn(const QString& title, const QString&) override { probe(title); }
-    bool askRetry(const QString& title, const QString&) override {
-        probe(title);
-        return false;
-    }
+    bool askRetry(const QString& title, const QString&) override { return probe(title), false; }
     QStringList seen;
 
 private:
     void probe(const QString& title) {
-        QLockFile seasons(QDir(m_directory).filePath(QStringLiteral("gdk.dat.lock")));
-        QLockFile records(QDir(m_directory).filePath(QStringLiteral("gdk.rec.lock")));
-        const bool free = seasons.tryLock(0) && records.tryLock(0);
-        seen << title + (free ? QStringLiteral(", both locks free") : QStringLiteral(", locked"));
+        QLockFile seasons(m_directory.filePath(QStringLiteral("gdk.dat.lock")));
+        QLockFile records(m_directory.filePath(QStringLiteral("gdk.rec.lock")));
+        seen << title +
+                    (seasons.tryLock(0) && records.tryLock(0) ? ", both locks free" : ", locked");
     }
-    QString m_directory;
+    QDir m_directory;
 };
 
 bool setImmutable(const QString& directory, bool on) {
-    return QProcess::execute(QStringLiteral("chattr"),
-                             {on ? QStringLiteral("+i") : QStringLiteral("-i"), directory}) == 0;
+    return QProcess::execute(QStringLiteral("chattr"), {on ? "+i" : "-i", directory}) == 0;
 }
 
 } // namespace
@@ -93,43 +60,42 @@ bool setImmutable(const QString& directory, bool on) {
 class ReplacementTest : public QObject {
     Q_OBJECT
 private slots:
-    void theDirectoryIsFlushedAfterEveryRename();
+    void eachFileIsRenamedUnderItsLockAndItsDirectoryFlushed();
     void noLockIsHeldWhileAMessageIsUp_data();
     void noLockIsHeldWhileAMessageIsUp();
     void aDirectoryWhereNothingCanBeCreatedStillReads();
 };
 
-void ReplacementTest::theDirectoryIsFlushedAfterEveryRename() {
-    CareerDir c;
+void ReplacementTest::eachFileIsRenamedUnderItsLockAndItsDirectoryFlushed() {
+    QTemporaryDir dir;
+    RecordingMessenger messenger;
+    FileCareer career(dir.path(), messenger);
     QStringList trace;
     setFileFault([&](const QString& path, FileStep step) {
-        if (step == FileStep::Rename || step == FileStep::DirectoryFlush)
-            trace << QFileInfo(path).fileName() + (step == FileStep::Rename
-                                                       ? QStringLiteral(" renamed")
-                                                       : QStringLiteral(" flushed"));
+        if (step != FileStep::Open)
+            trace << QFileInfo(path).fileName() +
+                         (step == FileStep::Rename ? " renamed" : " flushed") +
+                         (QFileInfo::exists(path + ".lock") ? ", locked" : "");
         return QString();
     });
-    c.replaceEach();
+    career.saveStats(aGame(100));
+    career.checkBestGame(aGame(400));
+    exportCareer(career, QStringLiteral("Kim"), QStringLiteral("."));
     setFileFault({});
-    QCOMPARE(trace,
-             (QStringList{QStringLiteral("gdk.dat renamed"), QStringLiteral("gdk.dat flushed"),
-                          QStringLiteral("gdk.rec renamed"), QStringLiteral("gdk.rec flushed"),
-                          QStringLiteral("gdk.html renamed"), QStringLiteral("gdk.html flushed")}));
+    QCOMPARE(trace, (QStringList{"gdk.dat renamed, locked", "gdk.dat flushed, locked",
+                                 "gdk.rec renamed, locked", "gdk.rec flushed, locked",
+                                 "gdk.html renamed", "gdk.html flushed"}));
 }
 
 void ReplacementTest::noLockIsHeldWhileAMessageIsUp_data() {
     QTest::addColumn<QByteArray>("seasons");
     QTest::addColumn<bool>("newGame");
     QTest::addColumn<QString>("title");
-    QByteArray career;
-    for (int n = 0; n < 15; ++n)
-        career += seasonOf(16);
-    QTest::newRow("season over") << seasonOf(15) << false << QStringLiteral("Season Over");
-    QTest::newRow("career over") << career << true << QStringLiteral("15 Year Career Over");
-    QTest::newRow("damaged at a save")
-        << seasonOf(3) + "xyz" << false << QStringLiteral("Damaged File");
-    QTest::newRow("damaged at a new game")
-        << seasonOf(3) + "xyz" << true << QStringLiteral("Damaged File");
+    QTest::newRow("season over") << seasons(1, 15) << false << QStringLiteral("Season Over");
+    QTest::newRow("career over") << seasons(15, 16) << true
+                                 << QStringLiteral("15 Year Career Over");
+    QTest::newRow("damaged at a save") << seasons(1, 3) + "xyz" << false << "Damaged File";
+    QTest::newRow("damaged at a new game") << seasons(1, 3) + "xyz" << true << "Damaged File";
 }
 
 void ReplacementTest::noLockIsHeldWhileAMessageIsUp() {
@@ -141,27 +107,28 @@ void ReplacementTest::noLockIsHeldWhileAMessageIsUp() {
     LockProbe probe(dir.path());
     FileCareer career(dir.path(), probe);
     GameState state = aGame(250);
-    if (newGame)
-        career.openStats(state);
-    else
-        career.saveStats(state);
+    newGame ? career.openStats(state) : career.saveStats(state);
     QCOMPARE(probe.seen, QStringList{title + QStringLiteral(", both locks free")});
 }
 
 void ReplacementTest::aDirectoryWhereNothingCanBeCreatedStillReads() {
-    CareerDir c;
+    QTemporaryDir full;
     QTemporaryDir empty;
-    const QStringList files = c.files();
-    const QByteArray page = contents(c.path(QStringLiteral("gdk.html")));
-    if (!setImmutable(c.dir.path(), true) || !setImmutable(empty.path(), true))
-        QSKIP("chattr +i is not permitted here (it needs root on ext4); the test command "
-              "runs as root in CI");
+    RecordingMessenger messenger;
+    FileCareer writer(full.path(), messenger);
+    writer.saveStats(aGame(250));
+    writer.checkBestGame(aGame(250));
+    exportCareer(writer, QStringLiteral("Sam"), QStringLiteral("."));
+    const QString page = full.filePath(QStringLiteral("gdk.html"));
+    const QByteArray pageBytes = contents(page);
+    if (!setImmutable(full.path(), true) || !setImmutable(empty.path(), true))
+        QSKIP("chattr +i is not permitted here (it needs root on ext4); CI runs as root");
     const auto mutableAgain = qScopeGuard([&] {
-        setImmutable(c.dir.path(), false);
+        setImmutable(full.path(), false);
         setImmutable(empty.path(), false);
     });
-    RecordingMessenger messenger;
-    FileCareer reader(c.dir.path(), messenger);
+    const QStringList files = QDir(full.path()).entryList(QDir::Files | QDir::Hidden);
+    FileCareer reader(full.path(), messenger);
     QCOMPARE(reader.loadSeasons().size(), std::size_t(1));
     QCOMPARE(reader.loadRecords().MostGameYds, 250);
     GameState state;
@@ -169,9 +136,9 @@ void ReplacementTest::aDirectoryWhereNothingCanBeCreatedStillReads() {
     QCOMPARE(state.SeasonGames, 1);
     const ExportOutcome refused = exportCareer(reader, QStringLiteral("Kim"), QStringLiteral("."));
     QVERIFY(!refused.saved);
-    QVERIFY(refused.text.contains(c.path(QStringLiteral("gdk.html")) + QStringLiteral(": ")));
-    QCOMPARE(contents(c.path(QStringLiteral("gdk.html"))), page);
-    QCOMPARE(c.files(), files);
+    QVERIFY(refused.text.contains(page + QStringLiteral(": ")));
+    QCOMPARE(contents(page), pageBytes);
+    QCOMPARE(QDir(full.path()).entryList(QDir::Files | QDir::Hidden), files);
     FileCareer nothing(empty.path(), messenger);
     QVERIFY(nothing.loadSeasons().empty());
     QCOMPARE(nothing.loadRecords().MostGameYds, 0);

@@ -13,7 +13,8 @@ inline QList<QStringList> tableRows(const QString& name) {
     QFile file(QStringLiteral(GRIDLARK_TEST_DATA "/") + name);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         qFatal("cannot read the test table %s", qPrintable(file.fileName()));
-    static const QRegularExpression field(QStringLiteral(R"("([^"]*)"|(\S+))"));
+    // Not a raw string: moc's preprocessor cannot read one inside a macro.
+    static const QRegularExpression field(QStringLiteral("\"([^\"]*)\"|(\\S+)"));
     QList<QStringList> rows;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
@@ -31,8 +32,12 @@ inline QList<QStringList> tableRows(const QString& name) {
 // line it stands on.
 inline void addTableRows(const QString& name) {
     const QList<QStringList> rows = tableRows(name);
-    for (const QString& column : rows.value(0))
-        QTest::addColumn<QString>(qPrintable(column));
+    // The test library keeps the column's name pointer, not a copy.
+    static QByteArrayList columnNames;
+    for (const QString& column : rows.value(0)) {
+        columnNames << column.toUtf8();
+        QTest::addColumn<QString>(columnNames.last().constData());
+    }
     for (qsizetype i = 1; i < rows.size(); ++i) {
         if (rows[i].size() != rows[0].size())
             qFatal("%s: row %lld has %lld fields, not %lld", qPrintable(name), qlonglong(i),

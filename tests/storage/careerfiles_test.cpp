@@ -15,57 +15,38 @@
 #include "storage/seasoncodec.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 namespace {
 
-const GameState aGame{.GameAttempts = 30,
-                      .GameCompletions = 20,
-                      .GameYards = 250,
-                      .GameTDs = 2,
-                      .GameINTs = 1,
-                      .LongestInRow = 6,
-                      .GameShortAttempts = 5,
-                      .GameLongAttempts = 25,
-                      .GameBlitzINTs = 1};
+const GameState aGame{.GameAttempts = 30, .GameShortAttempts = 5, .GameBlitzINTs = 1};
 
 QString recordsText(const CareerRecords& r) {
-    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10")
-        .arg(r.MostGameYds)
-        .arg(r.MostGameTD)
-        .arg(r.MostGameInt)
-        .arg(r.MostInRow)
-        .arg(r.BestGameCompPct.tenThousandths)
-        .arg(r.MostSeasonYds)
-        .arg(r.MostSeasonTD)
-        .arg(r.LeastSeasonInt)
-        .arg(r.BestSeasonCompPct.tenThousandths)
-        .arg(r.BestSeasonRating.tenThousandths);
+    QStringList values;
+    for (const qint64 value : std::initializer_list<qint64>{
+             r.MostGameYds, r.MostGameTD, r.MostGameInt, r.MostInRow,
+             r.BestGameCompPct.tenThousandths, r.MostSeasonYds, r.MostSeasonTD, r.LeastSeasonInt,
+             r.BestSeasonCompPct.tenThousandths, r.BestSeasonRating.tenThousandths})
+        values << QString::number(value);
+    return values.join(u' ');
 }
 
 // The bytes a row of damaged-files.txt describes.
 QByteArray fileOf(const QString& recipe) {
     QByteArray bytes;
     for (const QString& step : recipe.split(u' ', Qt::SkipEmptyParts)) {
-        const int value = step.section(QRegularExpression(QStringLiteral("[:=+-]")), -1).toInt();
-        if (step.startsWith(u'@')) {
-            const auto v = qToLittleEndian<qint32>(step.section(u'=', 1).toInt());
-            bytes.replace(step.mid(1).section(u'=', 0, 0).toInt(), 4,
-                          QByteArray(reinterpret_cast<const char*>(&v), 4));
-        } else if (step.startsWith(u'+')) {
-            bytes += QByteArray(value, 'x');
-        } else if (step.startsWith(u'-')) {
-            bytes.chop(value);
-        } else if (step.startsWith(QStringLiteral("records:"))) {
+        const QStringList part = step.split(u':');
+        const auto number = [&](int at) { return part.value(at).toInt(); };
+        if (part[0] == QStringLiteral("season")) {
+            const auto n = std::int32_t(bytes.size() / SeasonRecordSize + 1);
+            bytes += encodeSeason({.Season = n, .Games = number(1), .Att = number(2)});
+        } else if (part[0] == QStringLiteral("records")) {
             CareerRecords records;
-            records.MostGameYds = value;
+            records.MostGameYds = number(1);
             bytes += encodeRecords(records);
         } else {
-            const auto n = static_cast<std::int32_t>(bytes.size() / SeasonRecordSize + 1);
-            bytes += encodeSeason({.Season = n, .Games = value, .Att = 30 * value});
+            bytes += QByteArray(step.toInt(), 'x');
         }
     }
     return bytes;
@@ -76,7 +57,6 @@ struct CareerDir {
     RecordingMessenger messenger;
     FileCareer career{dir.path(), messenger};
     QString dat() const { return career.seasonsPath(); }
-    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files); }
 };
 
 } // namespace
@@ -125,12 +105,9 @@ void CareerFilesTest::reservedBytesSurviveAnUpdate() {
     QVERIFY(c.career.saveStats(aGame));
     const QByteArray bytes = contents(c.dat());
     QCOMPARE(bytes.size(), 110);
-    QCOMPARE(bytes.first(12).toHex(), QByteArray("01000000"
-                                                 "03000000"
-                                                 "1e000000"));
-    QCOMPARE(bytes.mid(28, 6).toHex(), QByteArray("5b7a"
-                                                  "05000000")); // Reserved, ShortAtt
-    QCOMPARE(bytes.mid(106).toHex(), QByteArray("01000000"));   // BlitzInt, the last
+    QCOMPARE(bytes.first(12), QByteArray::fromHex("01000000 03000000 1e000000"));
+    QCOMPARE(bytes.mid(28, 6), QByteArray::fromHex("5b7a 05000000")); // Reserved, ShortAtt
+    QCOMPARE(bytes.mid(106), QByteArray::fromHex("01000000"));        // BlitzInt, the last
 }
 
 void CareerFilesTest::aDamagedFileIsToldKeptAndReadAsFarAsItCan() {
@@ -143,46 +120,43 @@ void CareerFilesTest::aDamagedFileIsToldKeptAndReadAsFarAsItCan() {
     const QByteArray damaged = fileOf(bytes);
     write(path, damaged);
     GameState state;
-    if (reader == QStringLiteral("open")) {
-        QVERIFY(c.career.openStats(state));
-        QTEST(QStringLiteral("season %1, %2 games, %3 attempts")
-                  .arg(state.SeasonNumber)
-                  .arg(state.SeasonGames)
-                  .arg(state.SeasonAttempts),
+    if (reader == QStringLiteral("open"))
+        QTEST(c.career.openStats(state) ? QStringLiteral("season %1, %2 games, %3 attempts")
+                                              .arg(state.SeasonNumber)
+                                              .arg(state.SeasonGames)
+                                              .arg(state.SeasonAttempts)
+                                        : QString(),
               "reads");
-    } else if (reader == QStringLiteral("peek")) {
+    else if (reader == QStringLiteral("peek"))
         QTEST(QStringLiteral("%1 seasons").arg(c.career.peekSeasons().size()), "reads");
-    } else {
+    else
         QTEST(QStringLiteral("%1 yards").arg(c.career.loadRecords().MostGameYds), "reads");
-    }
-    if (problem.isEmpty()) {
-        QVERIFY2(c.messenger.messages().isEmpty(), qPrintable(c.messenger.titles().join(u',')));
-        return;
-    }
-    QCOMPARE(c.messenger.titles(), QStringList{QStringLiteral("Damaged File")});
-    QVERIFY(c.messenger.messages().front().text.startsWith(path + " is damaged: " + problem + '.'));
-    if (reader == QStringLiteral("peek")) {
-        QCOMPARE(contents(path), damaged);
-        QCOMPARE(c.files(), QStringList{file});
-        return;
-    }
     const QStringList kept = QDir(c.dir.path()).entryList({file + QStringLiteral(".damaged-*")});
-    QCOMPARE(kept.size(), 1);
-    QCOMPARE(contents(c.dir.filePath(kept.front())), damaged);
-    QVERIFY(readSeasonsContent(contents(c.dat())).problem.isEmpty());
-    QVERIFY(readRecordsContent(contents(c.career.recordsPath())).problem.isEmpty());
+    if (problem.isEmpty() || reader == QStringLiteral("peek")) {
+        QCOMPARE(contents(path), damaged);
+        QVERIFY(kept.isEmpty());
+    } else {
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(contents(c.dir.filePath(kept.front())), damaged);
+        QVERIFY(readSeasonsContent(contents(c.dat())).problem.isEmpty());
+        QVERIFY(readRecordsContent(contents(c.career.recordsPath())).problem.isEmpty());
+    }
+    const QStringList told = problem.isEmpty() ? QStringList() : QStringList{"Damaged File"};
+    QCOMPARE(c.messenger.titles(), told);
+    if (!problem.isEmpty())
+        QVERIFY(c.messenger.messages()[0].text.startsWith(path + " is damaged: " + problem + '.'));
+    if (reader == QStringLiteral("peek"))
+        return;
     // Play goes on.
     QVERIFY(c.career.saveStats(aGame));
     c.career.checkBestGame(aGame);
-    QCOMPARE(c.messenger.messages().size(), 1);
+    QCOMPARE(c.messenger.titles(), told);
 }
 
 void CareerFilesTest::aFailedSaveIsOfferedAgainAndGivenUpWhole() {
     CareerDir c;
     QVERIFY(c.career.saveStats(aGame));
-    QVERIFY(c.career.checkBestGame(aGame));
     const QByteArray seasons = contents(c.dat());
-    const QByteArray records = contents(c.career.recordsPath());
     int failures = 3;
     setFileFault([&](const QString&, FileStep step) {
         return step == FileStep::Open && failures-- > 0 ? QStringLiteral("Input/output error")
@@ -191,7 +165,6 @@ void CareerFilesTest::aFailedSaveIsOfferedAgainAndGivenUpWhole() {
     c.messenger.setRetries(1);
     QVERIFY(!c.career.saveStats(aGame));
     QCOMPARE(contents(c.dat()), seasons);
-    QCOMPARE(contents(c.career.recordsPath()), records);
     c.messenger.setRetries(1);
     QVERIFY(c.career.saveStats(aGame));
     setFileFault({});

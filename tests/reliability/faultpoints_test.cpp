@@ -35,11 +35,8 @@ int failTheChosenCall(const char*, int*, void**, unsigned*) {
 const QStringList fileNames{"gdk.dat", "gdk.rec", "gdk.html"};
 
 void writeCareer(const QDir& dir, int games) {
-    write(dir.filePath("gdk.dat"), encodeSeason({.Season = 1,
-                                                 .Games = games,
-                                                 .Att = 30 * games,
-                                                 .Comp = 20 * games,
-                                                 .Yds = 250 * games}));
+    // Season 1: games, attempts, completions, yards.
+    write(dir.filePath("gdk.dat"), encodeSeason({1, games, 30 * games, 20 * games, 250 * games}));
     CareerRecords records;
     records.MostGameYds = 300;
     write(dir.filePath("gdk.rec"), encodeRecords(records));
@@ -165,7 +162,6 @@ void FaultPointsTest::everyFailedCallIsToldOrHarmless() {
         ++toldHere;
         QVERIFY2(where.contains(fileAndReason), qPrintable(where));
         for (const QString& text : failed.failures) {
-            QVERIFY2(text.contains(QStringLiteral("/gdk.")), qPrintable(where));
             for (const QRegularExpressionMatch& file : fileAndReason.globalMatch(text)) {
                 const qsizetype f = fileNames.indexOf(file.captured(1));
                 QVERIFY2(failed.files[f] == old[f], qPrintable(where));

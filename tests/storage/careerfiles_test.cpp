@@ -71,7 +71,6 @@ private slots:
     }
     void aDamagedFileIsToldKeptAndReadAsFarAsItCan();
     void aFailedSaveIsOfferedAgainAndGivenUpWhole();
-    void aDirectoryWhereTheFileShouldBeIsReported();
 };
 
 // The table's rows are one career: each is checked against the records the rows above left.
@@ -175,20 +174,6 @@ void CareerFilesTest::aFailedSaveIsOfferedAgainAndGivenUpWhole() {
     QCOMPARE(told[2].kind, QStringLiteral("warn"));
     QVERIFY(told[2].text.contains(QStringLiteral("is as it was, and no record was checked")));
     QCOMPARE(told[3].kind, QStringLiteral("retry"));
-}
-
-void CareerFilesTest::aDirectoryWhereTheFileShouldBeIsReported() {
-    CareerDir c;
-    QVERIFY(QDir(c.dir.path()).mkdir(QStringLiteral("gdk.dat")));
-    GameState state;
-    QVERIFY(!c.career.openStats(state));
-    QVERIFY(!c.career.saveStats(aGame));
-    c.career.clearCareer();
-    QCOMPARE(c.messenger.titles(), (QStringList{"Career Stats Not Read", "Game Not Saved",
-                                                "Game Not Saved", "Career Not Cleared"}));
-    for (const RecordingMessenger::Message& message : c.messenger.messages())
-        QVERIFY2(message.text.contains(c.dat()), qPrintable(message.text));
-    QVERIFY(QFileInfo(c.dat()).isDir());
 }
 
 QTEST_GUILESS_MAIN(CareerFilesTest)

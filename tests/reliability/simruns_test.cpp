@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // gridlark-sim run whole on a career directory: killed at random moments, two copies at once,
 // and a directory that takes nothing. Each check is a test of its own in CTest.
+#include "support/datatable.h"
 #include "support/filebytes.h"
 
 #include "storage/damage.h"
@@ -60,19 +61,13 @@ Column column(const QByteArray& out, const char* name) {
     return c;
 }
 
-// The seasons file as the next start finds it: what is wrong with it, and a field summed.
-struct Seasons {
-    SeasonsContent content;
-    qint64 total(std::int32_t SeasonStats::*field) const {
-        qint64 sum = 0;
-        for (const SeasonStats& season : content.seasons)
-            sum += season.*field;
-        return sum;
-    }
-};
-
-Seasons seasonsIn(const QString& directory) {
-    return {readSeasonsContent(contents(directory + QStringLiteral("/gdk.dat")))};
+// A field summed over the seasons of gdk.dat; -1 when the file is damaged.
+qint64 total(const QString& directory, std::int32_t SeasonStats::*field) {
+    const SeasonsContent content = readSeasonsContent(contents(directory + "/gdk.dat"));
+    qint64 sum = 0;
+    for (const SeasonStats& season : content.seasons)
+        sum += season.*field;
+    return content.problem.isEmpty() ? sum : -1;
 }
 
 RecordsContent recordsIn(const QString& directory) {
@@ -86,7 +81,9 @@ class SimRunsTest : public QObject {
 private slots:
     void aKilledRunLosesNoPrintedGame();
     void twoRunsOnOneDirectoryKeepEveryGame();
-    void aDirectoryThatTakesNothingIsToldAndKept_data();
+    void aDirectoryThatTakesNothingIsToldAndKept_data() {
+        addTableRows("storage/directories-taking-nothing.txt");
+    }
     void aDirectoryThatTakesNothingIsToldAndKept();
 };
 
@@ -109,18 +106,16 @@ void SimRunsTest::aKilledRunLosesNoPrintedGame() {
         QThread::usleep(random.bounded(20000));
         ::kill(static_cast<pid_t>(sim.processId()), SIGKILL);
         const Run run = finish(sim);
-        const Seasons seasons = seasonsIn(dir.path());
-        const qint64 games = seasons.total(&SeasonStats::Games);
+        const qint64 games = total(dir.path(), &SeasonStats::Games);
         printed += column(run.out, "GameAttempts").games;
-        const QString state = QStringLiteral("seed %1: %2 games saved, %3 printed; %4 %5")
-                                  .arg(seed)
-                                  .arg(games)
-                                  .arg(printed)
-                                  .arg(seasons.content.problem, run.err);
         QVERIFY2(run.status == -1 && !run.err.contains("Not ") && !run.err.contains("Damaged") &&
-                     seasons.content.problem.isEmpty() && recordsIn(dir.path()).problem.isEmpty() &&
+                     recordsIn(dir.path()).problem.isEmpty() &&
                      (games == printed || games == printed + 1),
-                 qPrintable(state));
+                 qPrintable(QStringLiteral("seed %1: %2 games saved, %3 printed; %4")
+                                .arg(seed)
+                                .arg(games)
+                                .arg(printed)
+                                .arg(run.err)));
         inFlight += int(games - printed);
         printed = games;
         // A lock left by the kill is taken over: the next run, let finish, saves its game.
@@ -152,34 +147,19 @@ void SimRunsTest::twoRunsOnOneDirectoryKeepEveryGame() {
     const Run b = finish(second);
     QVERIFY2(a.status == 0 && b.status == 0, qPrintable(a.err + b.err));
     const QByteArray out = a.out + b.out;
-    const Seasons seasons = seasonsIn(dir.path());
     QCOMPARE(column(out, "GameAttempts").games, 200);
-    QCOMPARE(seasons.total(&SeasonStats::Games), 200);
-    QCOMPARE(seasons.total(&SeasonStats::Att), column(out, "GameAttempts").sum);
-    QCOMPARE(seasons.total(&SeasonStats::Yds), column(out, "GameYards").sum);
+    QCOMPARE(total(dir.path(), &SeasonStats::Games), 200);
+    QCOMPARE(total(dir.path(), &SeasonStats::Att), column(out, "GameAttempts").sum);
+    QCOMPARE(total(dir.path(), &SeasonStats::Yds), column(out, "GameYards").sum);
     QCOMPARE(recordsIn(dir.path()).records.MostGameYds, column(out, "GameYards").most);
     QCOMPARE(recordsIn(dir.path()).records.MostGameTD, column(out, "GameTDs").most);
-}
-
-void SimRunsTest::aDirectoryThatTakesNothingIsToldAndKept_data() {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("pageFailure"); // the file an export names
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("full disk") << "full"
-                               << "gdk.html" << qt_error_string(ENOSPC);
-    QTest::newRow("immutable") << "immutable"
-                               << "gdk.html" << qt_error_string(EPERM);
-    QTest::newRow("immutable, empty") << "immutable, empty"
-                                      << "gdk.html" << qt_error_string(EPERM);
-    QTest::newRow("a directory named gdk.dat") << "directory"
-                                               << "gdk.dat" << QString();
 }
 
 // A game and an export: each run fails, names the file and the system's reason, and writes
 // nothing; only a file that cannot be read is told as not read.
 void SimRunsTest::aDirectoryThatTakesNothingIsToldAndKept() {
     QFETCH(QString, how);
-    QFETCH(QString, pageFailure);
+    QFETCH(QString, page);
     QFETCH(QString, reason);
     QTemporaryDir temporary;
     const QString dir = temporary.path();
@@ -209,7 +189,7 @@ void SimRunsTest::aDirectoryThatTakesNothingIsToldAndKept() {
     };
     const QList<QByteArray> before = files();
     for (const auto& [arguments, file] : {std::pair{oneGame, QStringLiteral("gdk.dat")},
-                                          std::pair{QStringList{"--export", "Sam"}, pageFailure}}) {
+                                          std::pair{QStringList{"--export", "Sam"}, page}}) {
         const Run run = runSim(dir, arguments);
         QVERIFY2(run.status == 1 && run.err.contains(dir + '/' + file + ": ") &&
                      run.err.contains(reason) && !run.out.contains("saved") &&

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The career files beyond what the pinned career shows: the record checks at their edges, kept
-// bytes, damage, and saves that fail. Whole layouts and a career's progression are pinned by the
-// career test.
+// bytes, damage, saves that fail, and how files are replaced. Whole layouts and a career's
+// progression are pinned by the career test; each system call failing in turn is the fault-point
+// test's, and a directory that takes nothing the simulator runs'.
 #include "support/datatable.h"
 #include "support/filebytes.h"
 #include "support/recordingmessenger.h"
@@ -13,8 +14,10 @@
 #include "storage/recordchecks.h"
 #include "storage/recordscodec.h"
 #include "storage/seasoncodec.h"
+#include "views/exportwriter.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,6 +55,36 @@ QByteArray fileOf(const QString& recipe) {
     return bytes;
 }
 
+// Notes each replacement step and each message as it comes: whether the file's lock is held at
+// its rename and at the flush of its directory, and whether another copy of the game could take
+// both locks while the player reads a message.
+class StepTrace final : public Messenger {
+public:
+    explicit StepTrace(const QString& directory) : m_directory(directory) {
+        setFileFault([this](const QString& path, FileStep step) {
+            if (step != FileStep::Open)
+                steps << QFileInfo(path).fileName() +
+                             (step == FileStep::Rename ? " renamed" : " flushed") +
+                             (QFileInfo::exists(path + ".lock") ? ", locked" : "");
+            return QString();
+        });
+    }
+    ~StepTrace() override { setFileFault({}); }
+    void inform(const QString& title, const QString&) override { probe(title); }
+    void warn(const QString& title, const QString&) override { probe(title); }
+    bool askRetry(const QString& title, const QString&) override { return probe(title), false; }
+    QStringList steps;
+
+private:
+    void probe(const QString& title) {
+        QLockFile seasons(m_directory.filePath(QStringLiteral("gdk.dat.lock")));
+        QLockFile records(m_directory.filePath(QStringLiteral("gdk.rec.lock")));
+        const bool free = seasons.tryLock(0) && records.tryLock(0);
+        steps << title + (free ? ", both locks free" : ", locked");
+    }
+    QDir m_directory;
+};
+
 struct CareerDir {
     QTemporaryDir dir;
     RecordingMessenger messenger;
@@ -71,6 +104,7 @@ private slots:
     }
     void aDamagedFileIsToldKeptAndReadAsFarAsItCan();
     void aFailedSaveIsOfferedAgainAndGivenUpWhole();
+    void filesAreReplacedUnderTheirLocksAndMessagesComeWithout();
 };
 
 // The table's rows are one career: each is checked against the records the rows above left.
@@ -174,6 +208,27 @@ void CareerFilesTest::aFailedSaveIsOfferedAgainAndGivenUpWhole() {
     QCOMPARE(told[2].kind, QStringLiteral("warn"));
     QVERIFY(told[2].text.contains(QStringLiteral("is as it was, and no record was checked")));
     QCOMPARE(told[3].kind, QStringLiteral("retry"));
+}
+
+void CareerFilesTest::filesAreReplacedUnderTheirLocksAndMessagesComeWithout() {
+    QTemporaryDir dir;
+    StepTrace trace(dir.path());
+    FileCareer career(dir.path(), trace);
+    write(career.seasonsPath(), fileOf(QStringLiteral("season:15:0 3")));
+    career.saveStats(aGame);
+    career.checkBestGame(aGame);
+    exportCareer(career, QStringLiteral("Kim"), QStringLiteral("."));
+    write(career.seasonsPath(), fileOf(QStringLiteral("season:16:0 ").repeated(15) + '3'));
+    GameState state;
+    career.openStats(state);
+    const QStringList mended{"gdk.dat renamed, locked", "gdk.dat flushed, locked"};
+    const QStringList records{"gdk.rec renamed, locked", "gdk.rec flushed, locked"};
+    const QStringList expected =
+        mended + mended + QStringList{"Damaged File, both locks free"} + records +
+        QStringList{"Season Over, both locks free"} + records +
+        QStringList{"gdk.html renamed", "gdk.html flushed"} + mended +
+        QStringList{"Damaged File, both locks free", "15 Year Career Over, both locks free"};
+    QCOMPARE(trace.steps, expected);
 }
 
 QTEST_GUILESS_MAIN(CareerFilesTest)

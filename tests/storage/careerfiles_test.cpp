@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The career files beyond what the pinned career shows: the record checks at their edges, kept
-// bytes, damage, saves that fail, and how files are replaced. Whole layouts and a career's
-// progression are pinned by the career test; each system call failing in turn is the fault-point
-// test's, and a directory that takes nothing the simulator runs'.
+// bytes, damage, saves that fail, how files are replaced, and where they live. Whole layouts and a
+// career's progression are pinned by the career test; each system call failing in turn is the
+// fault-point test's, and a directory that takes nothing the simulator runs'.
 #include "support/datatable.h"
 #include "support/filebytes.h"
 #include "support/recordingmessenger.h"
 
 #include "play/gamestate.h"
 #include "storage/damage.h"
+#include "storage/datadirectory.h"
 #include "storage/filecareer.h"
 #include "storage/filestore.h"
 #include "storage/recordchecks.h"
@@ -18,6 +19,7 @@
 
 #include <QDir>
 #include <QLockFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,9 +46,7 @@ QByteArray fileOf(const QString& recipe) {
             const auto n = std::int32_t(bytes.size() / SeasonRecordSize + 1);
             bytes += encodeSeason({.Season = n, .Games = number(1), .Att = number(2)});
         } else if (part[0] == QStringLiteral("records")) {
-            CareerRecords records;
-            records.MostGameYds = number(1);
-            bytes += encodeRecords(records);
+            bytes += encodeRecords({number(1), 0, 0, 0, {}, 0, 0, 0, {}, {}});
         } else {
             bytes += QByteArray(step.toInt(), 'x');
         }
@@ -96,6 +96,7 @@ struct CareerDir {
 class CareerFilesTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void recordsFallOnlyToStrictlyBetter();
     void reservedBytesSurviveAnUpdate();
     void aDamagedFileIsToldKeptAndReadAsFarAsItCan_data() {
@@ -104,6 +105,10 @@ private slots:
     void aDamagedFileIsToldKeptAndReadAsFarAsItCan();
     void aFailedSaveIsOfferedAgainAndGivenUpWhole();
     void filesAreReplacedUnderTheirLocksAndMessagesComeWithout();
+    void theFilesGoBesideTheGameOnlyWhereTheyBelong_data() {
+        addTableRows("storage/data-directories.txt");
+    }
+    void theFilesGoBesideTheGameOnlyWhereTheyBelong();
 };
 
 // The table's rows are one career: each is checked against the records the rows above left.
@@ -216,6 +221,20 @@ void CareerFilesTest::filesAreReplacedUnderTheirLocksAndMessagesComeWithout() {
     for (const QStringList& row : tableRows(QStringLiteral("storage/replacement-steps.txt")))
         expected << row[0];
     QCOMPARE(QStringList{"step"} + trace.steps, expected);
+}
+
+void CareerFilesTest::theFilesGoBesideTheGameOnlyWhereTheyBelong() {
+    QFETCH(QString, directory);
+    QFETCH(QString, chosen);
+    QTemporaryDir temporary;
+    directory.replace(QStringLiteral("TEMP"), temporary.path());
+    QTEST(isSystemDirectory(directory) ? QStringLiteral("yes") : QStringLiteral("no"), "system");
+    const QString players = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QCOMPARE(chooseDataDirectory(directory), chosen == QStringLiteral("own") ? directory : players);
+    if (chosen != QStringLiteral("own"))
+        QVERIFY(QFileInfo(players).isDir());
+    // The probe that tried the directory leaves nothing behind.
+    QCOMPARE(QDir(temporary.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(CareerFilesTest)

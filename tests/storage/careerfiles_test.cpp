@@ -99,16 +99,12 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void recordsFallOnlyToStrictlyBetter();
     void reservedBytesSurviveAnUpdate();
-    void aDamagedFileIsToldKeptAndReadAsFarAsItCan_data() {
-        addTableRows("storage/damaged-files.txt");
-    }
-    void aDamagedFileIsToldKeptAndReadAsFarAsItCan();
+    void damagedFilesAreToldAndKept_data() { addTableRows("storage/damaged-files.txt"); }
+    void damagedFilesAreToldAndKept();
     void aFailedSaveIsOfferedAgainAndGivenUpWhole();
     void filesAreReplacedUnderTheirLocksAndMessagesComeWithout();
-    void theFilesGoBesideTheGameOnlyWhereTheyBelong_data() {
-        addTableRows("storage/data-directories.txt");
-    }
-    void theFilesGoBesideTheGameOnlyWhereTheyBelong();
+    void whereTheFilesLive_data() { addTableRows("storage/data-directories.txt"); }
+    void whereTheFilesLive();
 };
 
 // The table's rows are one career: each is checked against the records the rows above left.
@@ -143,7 +139,7 @@ void CareerFilesTest::reservedBytesSurviveAnUpdate() {
     QCOMPARE(bytes.mid(106), QByteArray::fromHex("01000000"));        // BlitzInt, the last
 }
 
-void CareerFilesTest::aDamagedFileIsToldKeptAndReadAsFarAsItCan() {
+void CareerFilesTest::damagedFilesAreToldAndKept() {
     QFETCH(QString, file);
     QFETCH(QString, bytes);
     QFETCH(QString, reader);
@@ -152,13 +148,10 @@ void CareerFilesTest::aDamagedFileIsToldKeptAndReadAsFarAsItCan() {
     const QString path = c.dir.filePath(file);
     const QByteArray damaged = fileOf(bytes);
     write(path, damaged);
-    GameState state;
-    if (reader == QStringLiteral("open"))
-        QTEST(c.career.openStats(state) ? QStringLiteral("season %1, %2 games, %3 attempts")
-                                              .arg(state.SeasonNumber)
-                                              .arg(state.SeasonGames)
-                                              .arg(state.SeasonAttempts)
-                                        : QString(),
+    GameState s; // a new game that could not open falls to the last branch, and fails there
+    if (reader == QStringLiteral("open") && c.career.openStats(s))
+        QTEST(QString::asprintf("season %d, %d games, %d attempts", s.SeasonNumber, s.SeasonGames,
+                                s.SeasonAttempts),
               "reads");
     else if (reader == QStringLiteral("peek"))
         QTEST(QStringLiteral("%1 seasons").arg(c.career.peekSeasons().size()), "reads");
@@ -198,12 +191,10 @@ void CareerFilesTest::aFailedSaveIsOfferedAgainAndGivenUpWhole() {
     QVERIFY(c.career.saveStats(aGame));
     setFileFault({});
     QCOMPARE(decodeSeason(contents(c.dat())).Att, 60);
-    const QList<RecordingMessenger::Message>& told = c.messenger.messages();
+    // Failed twice, given up; failed once, retried, saved.
     QCOMPARE(c.messenger.titles(), QStringList(4, QStringLiteral("Game Not Saved")));
-    QVERIFY(told[0].text.contains(c.dat() + QStringLiteral(": Input/output error")));
-    QCOMPARE(told[2].kind, QStringLiteral("warn"));
-    QVERIFY(told[2].text.contains(QStringLiteral("is as it was, and no record was checked")));
-    QCOMPARE(told[3].kind, QStringLiteral("retry"));
+    QVERIFY(c.messenger.messages()[0].text.contains(c.dat() + ": Input/output error"));
+    QVERIFY(c.messenger.messages()[2].text.contains("is as it was, and no record was checked"));
 }
 
 void CareerFilesTest::filesAreReplacedUnderTheirLocksAndMessagesComeWithout() {
@@ -223,7 +214,7 @@ void CareerFilesTest::filesAreReplacedUnderTheirLocksAndMessagesComeWithout() {
     QCOMPARE(QStringList{"step"} + trace.steps, expected);
 }
 
-void CareerFilesTest::theFilesGoBesideTheGameOnlyWhereTheyBelong() {
+void CareerFilesTest::whereTheFilesLive() {
     QFETCH(QString, directory);
     QFETCH(QString, chosen);
     QTemporaryDir temporary;

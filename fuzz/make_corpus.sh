@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Makes the seed inputs of the career files fuzz target from careers the simulator plays:
 #   fuzz/make_corpus.sh BUILD_DIR
-# Each seed is laid out as careerinput.h describes: the two lengths, gdk.dat, gdk.rec, and a
+# Each seed is laid out as careerfiles_fuzz.cpp describes: the two lengths, gdk.dat, gdk.rec, and a
 # quarterback's name in UTF-16LE.
 set -euo pipefail
 

@@ -1,45 +1,88 @@
 // SPDX-License-Identifier: MIT
 // The career files beyond what the pinned career shows: the record checks at their edges, kept
-// bytes, damage, and saves that fail. Byte layouts and a whole career's progression are pinned
-// by the career test.
+// bytes, damage, saves that fail, how files are replaced, and where they live. Whole layouts and a
+// career's progression are pinned by the career test; each system call failing in turn is the
+// fault-point test's, and a directory that takes nothing the simulator runs'.
+#include "support/datatable.h"
 #include "support/filebytes.h"
 #include "support/recordingmessenger.h"
 
 #include "play/gamestate.h"
 #include "storage/damage.h"
+#include "storage/datadirectory.h"
 #include "storage/filecareer.h"
 #include "storage/filestore.h"
 #include "storage/recordchecks.h"
 #include "storage/recordscodec.h"
 #include "storage/seasoncodec.h"
+#include "views/exportwriter.h"
 
 #include <QDir>
+#include <QLockFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-GameState game(int attempts, int completions, int yards, int tds, int ints, int inRow) {
-    GameState g;
-    g.GameAttempts = static_cast<std::int16_t>(attempts);
-    g.GameCompletions = static_cast<std::int16_t>(completions);
-    g.GameYards = static_cast<std::int16_t>(yards);
-    g.GameTDs = static_cast<std::int16_t>(tds);
-    g.GameINTs = static_cast<std::int16_t>(ints);
-    g.LongestInRow = static_cast<std::int16_t>(inRow);
-    g.GameLongAttempts = g.GameAttempts;
-    g.GameLongCompletions = g.GameCompletions;
-    g.GameLongYards = g.GameYards;
-    return g;
+const GameState aGame{.GameAttempts = 30, .GameShortAttempts = 5, .GameBlitzINTs = 1};
+
+// The ten records in file order, percentages and ratings in hundredths.
+QString recordsText(const CareerRecords& r) {
+    const auto h = [](Currency value) { return int(value.tenThousandths / 100); };
+    return QString::asprintf("%d %d %d %d %d %d %d %d %d %d", r.MostGameYds, r.MostGameTD,
+                             r.MostGameInt, r.MostInRow, h(r.BestGameCompPct), r.MostSeasonYds,
+                             r.MostSeasonTD, r.LeastSeasonInt, h(r.BestSeasonCompPct),
+                             h(r.BestSeasonRating));
 }
 
-SeasonStats stored(int number, int games, int att = 0) {
-    SeasonStats s;
-    s.Season = number;
-    s.Games = games;
-    s.Att = s.LongAtt = att;
-    return s;
+// The bytes a row of damaged-files.txt describes.
+QByteArray fileOf(const QString& recipe) {
+    QByteArray bytes;
+    for (const QString& step : recipe.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList part = step.split(u':');
+        const auto number = [&](int at) { return part.value(at).toInt(); };
+        if (part[0] == QStringLiteral("season")) {
+            const auto n = std::int32_t(bytes.size() / SeasonRecordSize + 1);
+            bytes += encodeSeason({.Season = n, .Games = number(1), .Att = number(2)});
+        } else if (part[0] == QStringLiteral("records")) {
+            bytes += encodeRecords({number(1), 0, 0, 0, {}, 0, 0, 0, {}, {}});
+        } else {
+            bytes += QByteArray(step.toInt(), 'x');
+        }
+    }
+    return bytes;
 }
+
+// Notes each replacement step and each message as it comes: whether the file's lock is held at
+// its rename and at the flush of its directory, and whether another copy of the game could take
+// both locks while the player reads a message.
+class StepTrace final : public Messenger {
+public:
+    explicit StepTrace(const QString& directory) : m_directory(directory) {
+        setFileFault([this](const QString& path, FileStep step) {
+            if (step != FileStep::Open)
+                steps << QFileInfo(path).fileName() +
+                             (step == FileStep::Rename ? " renamed" : " flushed") +
+                             (QFileInfo::exists(path + ".lock") ? ", locked" : "");
+            return QString();
+        });
+    }
+    ~StepTrace() override { setFileFault({}); }
+    void inform(const QString& title, const QString&) override { probe(title); }
+    void warn(const QString& title, const QString&) override { probe(title); }
+    bool askRetry(const QString& title, const QString&) override { return probe(title), false; }
+    QStringList steps;
+
+private:
+    void probe(const QString& title) {
+        QLockFile seasons(m_directory.filePath(QStringLiteral("gdk.dat.lock")));
+        QLockFile records(m_directory.filePath(QStringLiteral("gdk.rec.lock")));
+        const bool free = seasons.tryLock(0) && records.tryLock(0);
+        steps << title + (free ? ", both locks free" : ", locked");
+    }
+    QDir m_directory;
+};
 
 struct CareerDir {
     QTemporaryDir dir;
@@ -53,212 +96,136 @@ struct CareerDir {
 class CareerFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    void gameRecordsFallOnlyToStrictlyBetterGames();
-    void theFirstCompletedSeasonSetsTheFewestInterceptions();
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void recordsFallOnlyToStrictlyBetter();
     void reservedBytesSurviveAnUpdate();
-    void damageIsNamedAndWhatCannotBeTrueEmptied_data();
-    void damageIsNamedAndWhatCannotBeTrueEmptied();
-    void aDamagedFileIsKeptAndPlayGoesOn();
-    void aSaveGivenUpLeavesBothFilesAndChecksNoRecord();
-    void aRetriedSaveKeepsTheGame();
-    void aDirectoryWhereTheFileShouldBeIsReported();
-    void peekingCreatesNothingAndLeavesADamagedFileAsItIs();
+    void damagedFilesAreToldAndKept_data() { addTableRows("storage/damaged-files.txt"); }
+    void damagedFilesAreToldAndKept();
+    void aFailedSaveIsOfferedAgainAndGivenUpWhole();
+    void filesAreReplacedUnderTheirLocksAndMessagesComeWithout();
+    void whereTheFilesLive_data() { addTableRows("storage/data-directories.txt"); }
+    void whereTheFilesLive();
 };
 
-void CareerFilesTest::gameRecordsFallOnlyToStrictlyBetterGames() {
-    const struct {
-        GameState game;
-        bool broken;
-        std::array<int, 5> after; // yards, TD, INT, in a row, completion % in tenths
-    } games[] = {
-        {game(20, 12, 150, 1, 1, 5), true, {150, 1, 1, 5, 600}},
-        {game(30, 18, 150, 1, 0, 5), false, {150, 1, 1, 5, 600}}, // ties
-        {game(20, 2, 10, 0, 6, 1), false, {150, 1, 6, 5, 600}},   // interceptions: silently
-        {game(9, 7, 50, 0, 0, 3), true, {150, 1, 6, 5, 778}},     // 77.777… kept as 77.8
-        {game(9, 7, 40, 0, 0, 2), false, {150, 1, 6, 5, 778}},
-        {game(30, 18, 151, 2, 0, 0), true, {151, 2, 6, 5, 778}}, // yards and TD both fall
-    };
+// The table's rows are one career: each is checked against the records the rows above left.
+void CareerFilesTest::recordsFallOnlyToStrictlyBetter() {
+    QList<QStringList> rows = tableRows(QStringLiteral("storage/record-checks.txt"));
+    const QStringList header = rows.takeFirst();
     CareerRecords records;
-    for (const auto& [played, broken, after] : games) {
-        QCOMPARE(checkBestGame(played, records), broken);
-        QCOMPARE((std::array<int, 5>{records.MostGameYds, records.MostGameTD, records.MostGameInt,
-                                     records.MostInRow,
-                                     int(records.BestGameCompPct.tenThousandths / 1000)}),
-                 after);
+    for (const QStringList& row : rows) {
+        const auto at = [&](const char* column) { return row[header.indexOf(column)].toInt(); };
+        const auto count = [&](const char* column) { return std::int16_t(at(column)); };
+        if (row[0] == QStringLiteral("game")) {
+            const GameState game{count("att"), count("comp"), count("yds"),
+                                 count("td"),  count("int"),  count("row")};
+            QCOMPARE(checkBestGame(game, records), row[header.indexOf("broken")] == "yes");
+        } else {
+            // Season, Games, Att, Comp, Yds, TD, Int
+            checkSeasonRecords({0, 16, at("att"), at("comp"), at("yds"), at("td"), at("int")},
+                               records);
+        }
+        QCOMPARE(recordsText(records), row.last());
     }
-}
-
-void CareerFilesTest::theFirstCompletedSeasonSetsTheFewestInterceptions() {
-    const auto season = [](int comp, int yds, int ints) {
-        SeasonStats s = stored(1, 16, 500);
-        s.Comp = comp;
-        s.Yds = yds;
-        s.TD = 10;
-        s.Int = ints;
-        return s;
-    };
-    CareerRecords records;
-    checkSeasonRecords(season(300, 3500, 12), records);
-    QCOMPARE(records.LeastSeasonInt, 12);
-    QCOMPARE(records.BestSeasonCompPct, Currency::fromTenths(600));
-    checkSeasonRecords(season(250, 3000, 14), records);
-    QCOMPARE(records.LeastSeasonInt, 12);
-    QCOMPARE(records.MostSeasonYds, 3500);
-    checkSeasonRecords(season(250, 3000, 11), records);
-    QCOMPARE(records.LeastSeasonInt, 11);
-    QCOMPARE(records.BestSeasonCompPct, Currency::fromTenths(600));
 }
 
 void CareerFilesTest::reservedBytesSurviveAnUpdate() {
     CareerDir c;
-    SeasonStats season = stored(1, 2);
-    season.Reserved = 0x7a5b;
-    write(c.dat(), encodeSeason(season));
-    GameState played = game(30, 20, 250, 2, 1, 6);
-    played.GameShortAttempts = 5;
-    played.GameLongAttempts = 25;
-    played.GameBlitzINTs = 1;
-    c.career.saveStats(played);
+    write(c.dat(), encodeSeason({.Season = 1, .Games = 2, .Reserved = 0x7a5b}));
+    QVERIFY(c.career.saveStats(aGame));
     const QByteArray bytes = contents(c.dat());
     QCOMPARE(bytes.size(), 110);
-    QCOMPARE(bytes.mid(0, 12), QByteArray::fromHex("01000000"
-                                                   "03000000"
-                                                   "1e000000"));
-    QCOMPARE(bytes.mid(28, 6), QByteArray::fromHex("5b7a"
-                                                   "05000000")); // Reserved, ShortAtt
-    QCOMPARE(bytes.mid(106), QByteArray::fromHex("01000000"));   // BlitzInt, the last
+    QCOMPARE(bytes.first(12), QByteArray::fromHex("01000000 03000000 1e000000"));
+    QCOMPARE(bytes.mid(28, 6), QByteArray::fromHex("5b7a 05000000")); // Reserved, ShortAtt
+    QCOMPARE(bytes.mid(106), QByteArray::fromHex("01000000"));        // BlitzInt, the last
 }
 
-void CareerFilesTest::damageIsNamedAndWhatCannotBeTrueEmptied_data() {
-    QTest::addColumn<bool>("seasons"); // gdk.dat, else gdk.rec
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("problem");
-    QTest::addColumn<int>("kept"); // seasons kept, or the yards record kept
-    SeasonStats seventeen = stored(2, 17);
-    SeasonStats negative = stored(2, 3);
-    negative.MediumYds = -1;
-    const QByteArray full = encodeSeason(stored(1, 16, 400));
-    CareerRecords records;
-    records.MostGameYds = 250;
-    CareerRecords impossible;
-    impossible.BestSeasonRating = Currency{-1};
-    QTest::newRow("sound seasons") << true << full + full << "" << 2;
-    QTest::newRow("torn season") << true << full + QByteArray(50, 'x')
-                                 << "its length of 160 bytes is not a whole number of seasons" << 1;
-    QTest::newRow("seventeen games")
-        << true << full + encodeSeason(seventeen) << "season 2 holds impossible figures" << 2;
-    QTest::newRow("negative yards")
-        << true << full + encodeSeason(negative) << "season 2 holds impossible figures" << 2;
-    QTest::newRow("no records") << false << QByteArray() << "" << 0;
-    QTest::newRow("longer than one record")
-        << false << encodeRecords(records) + "xyz"
-        << "its length of 55 bytes is not the 52 of one record" << 250;
-    QTest::newRow("torn records") << false << encodeRecords(records).left(20)
-                                  << "its length of 20 bytes is not the 52 of one record" << 0;
-    QTest::newRow("negative rating")
-        << false << encodeRecords(impossible) << "it holds impossible figures" << 0;
-}
-
-void CareerFilesTest::damageIsNamedAndWhatCannotBeTrueEmptied() {
-    QFETCH(bool, seasons);
-    QFETCH(QByteArray, bytes);
+void CareerFilesTest::damagedFilesAreToldAndKept() {
+    QFETCH(QString, file);
+    QFETCH(QString, bytes);
+    QFETCH(QString, reader);
     QFETCH(QString, problem);
-    QFETCH(int, kept);
-    if (!seasons) {
-        const RecordsContent content = readRecordsContent(bytes);
-        QCOMPARE(content.problem, problem);
-        QCOMPARE(content.records.MostGameYds, kept);
+    CareerDir c;
+    const QString path = c.dir.filePath(file);
+    const QByteArray damaged = fileOf(bytes);
+    write(path, damaged);
+    GameState s; // a new game that could not open falls to the last branch, and fails there
+    if (reader == QStringLiteral("open") && c.career.openStats(s))
+        QTEST(QString::asprintf("season %d, %d games, %d attempts", s.SeasonNumber, s.SeasonGames,
+                                s.SeasonAttempts),
+              "reads");
+    else if (reader == QStringLiteral("peek"))
+        QTEST(QStringLiteral("%1 seasons").arg(c.career.peekSeasons().size()), "reads");
+    else
+        QTEST(QStringLiteral("%1 yards").arg(c.career.loadRecords().MostGameYds), "reads");
+    // Unless only looked at, a damaged file is kept under another name and mended.
+    const bool mended = !problem.isEmpty() && reader != QStringLiteral("peek");
+    const QStringList kept = QDir(c.dir.path()).entryList({file + QStringLiteral(".damaged-*")});
+    QCOMPARE(kept.size(), qsizetype(mended));
+    QCOMPARE(contents(mended ? c.dir.filePath(kept[0]) : path), damaged);
+    QCOMPARE(c.messenger.titles(), problem.isEmpty() ? QStringList() : QStringList{"Damaged File"});
+    if (!problem.isEmpty())
+        QVERIFY(c.messenger.messages()[0].text.startsWith(path + " is damaged: " + problem + '.'));
+    if (!mended)
         return;
-    }
-    const SeasonsContent content = readSeasonsContent(bytes);
-    QCOMPARE(content.problem, problem);
-    QCOMPARE(int(content.seasons.size()), kept);
-    QCOMPARE(content.seasons.front().Att, 400);
-    // A season that cannot be true is emptied, keeping its number.
-    if (kept == 2 && !problem.isEmpty())
-        QCOMPARE(content.seasons.back(), stored(2, 0));
+    QVERIFY(readSeasonsContent(contents(c.dat())).problem.isEmpty());
+    QVERIFY(readRecordsContent(contents(c.career.recordsPath())).problem.isEmpty());
+    // Play goes on.
+    QVERIFY(c.career.saveStats(aGame));
+    c.career.checkBestGame(aGame);
+    QCOMPARE(c.messenger.messages().size(), 1);
 }
 
-void CareerFilesTest::aDamagedFileIsKeptAndPlayGoesOn() {
+void CareerFilesTest::aFailedSaveIsOfferedAgainAndGivenUpWhole() {
     CareerDir c;
-    const QByteArray damaged = encodeSeason(stored(1, 16, 480)) + QByteArray(37, '\x5a');
-    write(c.dat(), damaged);
-    GameState state;
-    QVERIFY(c.career.openStats(state));
-    QCOMPARE(state.SeasonNumber, 2);
-    QCOMPARE(c.messenger.titles(), QStringList{QStringLiteral("Damaged File")});
-    QVERIFY(c.messenger.messages().front().text.contains(QStringLiteral("147 bytes")));
-    const QStringList kept =
-        QDir(c.dir.path()).entryList({QStringLiteral("gdk.dat.damaged-*")}, QDir::Files);
-    QCOMPARE(kept.size(), 1);
-    QCOMPARE(contents(QDir(c.dir.path()).filePath(kept.front())), damaged);
-    QCOMPARE(contents(c.dat()), encodeSeason(stored(1, 16, 480)));
-    QVERIFY(c.career.saveStats(game(30, 20, 250, 2, 1, 6)));
-    QCOMPARE(contents(c.dat()).size(), 220);
-}
-
-void CareerFilesTest::aSaveGivenUpLeavesBothFilesAndChecksNoRecord() {
-    CareerDir c;
-    c.career.saveStats(game(30, 20, 250, 2, 1, 6));
-    c.career.checkBestGame(game(30, 20, 250, 2, 1, 6));
+    QVERIFY(c.career.saveStats(aGame));
     const QByteArray seasons = contents(c.dat());
-    const QByteArray records = contents(c.career.recordsPath());
-    setFileFault(
-        [](const QString&, FileStep) { return QStringLiteral("No space left on device"); });
-    QVERIFY(!c.career.saveStats(game(30, 25, 400, 3, 0, 9)));
-    setFileFault({});
-    QCOMPARE(contents(c.dat()), seasons);
-    QCOMPARE(contents(c.career.recordsPath()), records);
-    const QList<RecordingMessenger::Message>& told = c.messenger.messages();
-    QCOMPARE(told.front().kind, QStringLiteral("retry"));
-    QVERIFY(told.front().text.contains(c.dat() + QStringLiteral(": No space left on device")));
-    QCOMPARE(told.back().kind, QStringLiteral("warn"));
-    QVERIFY(told.back().text.contains(QStringLiteral("no record was checked")));
-}
-
-void CareerFilesTest::aRetriedSaveKeepsTheGame() {
-    CareerDir c;
-    int failures = 2;
+    int failures = 3;
     setFileFault([&](const QString&, FileStep step) {
         return step == FileStep::Open && failures-- > 0 ? QStringLiteral("Input/output error")
                                                         : QString();
     });
-    c.messenger.setRetries(5);
-    QVERIFY(c.career.saveStats(game(30, 20, 250, 2, 1, 6)));
+    c.messenger.setRetries(1);
+    QVERIFY(!c.career.saveStats(aGame));
+    QCOMPARE(contents(c.dat()), seasons);
+    c.messenger.setRetries(1);
+    QVERIFY(c.career.saveStats(aGame));
     setFileFault({});
-    QCOMPARE(c.messenger.titles(),
-             (QStringList{QStringLiteral("Game Not Saved"), QStringLiteral("Game Not Saved")}));
-    QCOMPARE(decodeSeason(contents(c.dat())).Att, 30);
+    QCOMPARE(decodeSeason(contents(c.dat())).Att, 60);
+    // Failed twice, given up; failed once, retried, saved.
+    QCOMPARE(c.messenger.titles(), QStringList(4, QStringLiteral("Game Not Saved")));
+    QVERIFY(c.messenger.messages()[0].text.contains(c.dat() + ": Input/output error"));
+    QVERIFY(c.messenger.messages()[2].text.contains("is as it was, and no record was checked"));
 }
 
-void CareerFilesTest::aDirectoryWhereTheFileShouldBeIsReported() {
-    CareerDir c;
-    QVERIFY(QDir(c.dir.path()).mkdir(QStringLiteral("gdk.dat")));
+void CareerFilesTest::filesAreReplacedUnderTheirLocksAndMessagesComeWithout() {
+    QTemporaryDir dir;
+    StepTrace trace(dir.path());
+    FileCareer career(dir.path(), trace);
+    write(career.seasonsPath(), fileOf(QStringLiteral("season:15:0 3")));
+    career.saveStats(aGame);
+    career.checkBestGame(aGame);
+    exportCareer(career, QStringLiteral("Kim"), QStringLiteral("."));
+    write(career.seasonsPath(), fileOf(QStringLiteral("season:16:0 ").repeated(15) + '3'));
     GameState state;
-    QVERIFY(!c.career.openStats(state));
-    QVERIFY(!c.career.saveStats(game(30, 20, 250, 2, 1, 6)));
-    c.career.clearCareer();
-    QCOMPARE(c.messenger.titles(), (QStringList{"Career Stats Not Read", "Game Not Saved",
-                                                "Game Not Saved", "Career Not Cleared"}));
-    for (const RecordingMessenger::Message& message : c.messenger.messages())
-        QVERIFY2(message.text.contains(c.dat()), qPrintable(message.text));
-    QVERIFY(QFileInfo(c.dat()).isDir());
+    career.openStats(state);
+    QStringList expected;
+    for (const QStringList& row : tableRows(QStringLiteral("storage/replacement-steps.txt")))
+        expected << row[0];
+    QCOMPARE(QStringList{"step"} + trace.steps, expected);
 }
 
-void CareerFilesTest::peekingCreatesNothingAndLeavesADamagedFileAsItIs() {
-    CareerDir c;
-    QVERIFY(c.career.peekSeasons().empty());
-    QVERIFY(!QFile::exists(c.dat()));
-    const SeasonStats first = stored(1, 3, 75);
-    const QByteArray damaged = encodeSeason(first) + QByteArray(37, '\x5a');
-    write(c.dat(), damaged);
-    QCOMPARE(c.career.peekSeasons(), std::vector<SeasonStats>{first});
-    QCOMPARE(c.messenger.titles(), QStringList{QStringLiteral("Damaged File")});
-    QVERIFY(c.messenger.messages().front().text.startsWith(
-        QDir::toNativeSeparators(c.dat()) +
-        QStringLiteral(" is damaged: its length of 147 bytes is not a whole number of seasons.")));
-    QCOMPARE(contents(c.dat()), damaged);
-    QCOMPARE(QDir(c.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gdk.dat")});
+void CareerFilesTest::whereTheFilesLive() {
+    QFETCH(QString, directory);
+    QFETCH(QString, chosen);
+    QTemporaryDir temporary;
+    directory.replace(QStringLiteral("TEMP"), temporary.path());
+    QTEST(isSystemDirectory(directory) ? QStringLiteral("yes") : QStringLiteral("no"), "system");
+    const QString players = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QCOMPARE(chooseDataDirectory(directory), chosen == QStringLiteral("own") ? directory : players);
+    if (chosen != QStringLiteral("own"))
+        QVERIFY(QFileInfo(players).isDir());
+    // The probe that tried the directory leaves nothing behind.
+    QCOMPARE(QDir(temporary.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(CareerFilesTest)

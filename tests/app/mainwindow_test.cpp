@@ -14,29 +14,15 @@
 #include "storage/filecareer.h"
 #include "storage/seasoncodec.h"
 
-#include <QAction>
-#include <QDir>
-#include <QGroupBox>
-#include <QInputDialog>
-#include <QLabel>
-#include <QMenu>
-#include <QMessageBox>
-#include <QProcess>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTextBrowser>
-#include <QTextStream>
-#include <QTimer>
-#include <QTreeWidget>
+#include <QtWidgets>
 
 using std::chrono::milliseconds;
 
 namespace {
 
 const QStringList playTypes{"None", "Short", "Medium", "Long", "Blitz"};
+const QStringList pictures{"imgRec", "imgRef", "imgCup", "imgINT"};
 
 // What a modal dialog shows: its description, its title and its text or first two columns.
 QString describe(QWidget* modal) {
@@ -55,7 +41,7 @@ QString describe(QWidget* modal) {
 }
 
 // The window and its career; it is the messenger too, keeping every message with what the
-// window showed behind it.
+// window showed behind it: the throw and the game line, the button and the pictures.
 struct Window : Messenger {
     ScriptedRandomSource random;
     QTemporaryDir dir;
@@ -64,17 +50,18 @@ struct Window : Messenger {
     ScriptedClock clock;
     MainWindow window{{random, career, career, shown, QStringLiteral("."), clock.function()}};
     QStringList messages;
-    QStringList behind;
     QString modal;
 
     Window() { window.show(); }
 
     void inform(const QString& title, const QString& text) override {
-        messages << title + u'|' + text;
-        behind << QStringList{observe("lblCurrentThrow"),
-                              observe("lblCurrentStats").section(' ', 0, 1), observe("cmdThrow"),
-                              observe("pictures")}
-                      .join(u'|');
+        messages << QStringList{title,
+                                text,
+                                observe("lblCurrentThrow"),
+                                observe("lblCurrentStats").section(' ', 0, 1),
+                                observe("cmdThrow"),
+                                observe("pictures")}
+                        .join(u'|');
     }
     void warn(const QString& title, const QString& text) override { inform(title, text); }
     bool askRetry(const QString& title, const QString& text) override {
@@ -97,9 +84,10 @@ struct Window : Messenger {
             find<QAction>(arg)->trigger();
         else if (verb == "snap")
             snap(std::int16_t(playTypes.indexOf(arg)), line.value(2, QStringLiteral("left")));
-        else if (verb == "complete") // that many snaps of a type, each completed at 40
+        else if (verb == "repeat") // the quoted lines after the count, that many times
             for (int i = 0; i < arg.toInt(); ++i)
-                complete(std::int16_t(playTypes.indexOf(line[2])));
+                for (const QString& step : line.mid(2))
+                    run(QProcess::splitCommand(step));
         else if (verb == "ticks")
             ticks(arg.toInt());
         else if (verb == "push")
@@ -108,9 +96,7 @@ struct Window : Messenger {
         else if (verb == "press") // with the button, stamped that many ms ago or with no stamp
             press(arg, line.size() > 2 ? clock.stampAgo(milliseconds(line[2].toInt())) : 0);
         else if (verb == "hold") // the window held up while the clock runs on, then catching up
-            holdUp(arg.toInt());
-        else if (verb == "advance")
-            clock.advance(milliseconds(arg.toLongLong()));
+            holdUp(arg.toLongLong());
         else if (verb == "key")
             QTest::keyClick(find<QPushButton>("cmdThrow"), QKeySequence(arg)[0].key());
         else if (verb == "answer") // the next modal dialog, accepted or rejected
@@ -133,25 +119,14 @@ struct Window : Messenger {
             random.push(playTypeDraw(type));
         press(button, 0);
     }
-    void complete(std::int16_t type) {
-        snap(type, QStringLiteral("left"));
-        const std::int16_t speeds[]{0, state().ShortSpeed, state().MediumSpeed, state().LongSpeed,
-                                    state().BlitzSpeed};
-        ticks(speeds[type] * 40);
-        random.push(0.0);    // the shortest gain of the row
-        random.push(0.9999); // and no touchdown
-        press(QStringLiteral("left"), 0);
-    }
     void ticks(int count) {
         for (int i = 0; i < count; ++i)
             QMetaObject::invokeMethod(&window, "cTmr_Timer", Q_ARG(QString, "Timer"));
     }
     void press(const QString& buttonName, quint64 stamp) {
-        const auto button = QMap<QString, Qt::MouseButton>{
-            {"left", Qt::LeftButton},
-            {"right", Qt::RightButton},
-            {"middle",
-             Qt::MiddleButton}}.value(buttonName);
+        const Qt::MouseButton button = buttonName == "right"    ? Qt::RightButton
+                                       : buttonName == "middle" ? Qt::MiddleButton
+                                                                : Qt::LeftButton;
         auto* target = find<QPushButton>(QStringLiteral("cmdThrow"));
         const QPointF centre = QRectF(target->rect()).center();
         for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -162,7 +137,7 @@ struct Window : Messenger {
             QCoreApplication::sendEvent(target, &event);
         }
     }
-    void holdUp(int ms) {
+    void holdUp(qint64 ms) {
         clock.advance(milliseconds(ms));
         QEvent wake(WakeThread::eventType());
         QCoreApplication::sendEvent(timer(), &wake);
@@ -185,35 +160,30 @@ struct Window : Messenger {
     }
 
     void expect(const QString& key, const QString& how, const QString& wanted) {
-        const QString seen = observe(key).replace(dir.path(), QStringLiteral("$DIR"));
+        const QString seen =
+            observe(key).replace(dir.path(), QStringLiteral("$DIR")).replace("\r\n", "/");
         const bool holds = how == u'='   ? seen == wanted
                            : how == u'^' ? seen.startsWith(wanted)
                                          : seen.contains(wanted);
-        QVERIFY2(
-            holds,
-            qPrintable(QStringLiteral("%1 %2 \"%3\": it is \"%4\"").arg(key, how, wanted, seen)));
+        QVERIFY2(holds, qPrintable("it is: " + seen));
     }
 
     QString observe(const QString& key) {
         if (key == "pictures") {
             QStringList visible;
-            for (const char* name : {"imgRec", "imgRef", "imgCup", "imgINT"})
-                if (find<QWidget>(QString::fromLatin1(name))->isVisible())
-                    visible << QString::fromLatin1(name);
+            for (const QString& name : pictures)
+                if (find<QWidget>(name)->isVisible())
+                    visible << name;
             return visible.join(u',');
         }
         if (key == "timer")
             return timer()->isStarted(QStringLiteral("Timer")) ? "on" : "off";
         if (key == "ticks")
             return QString::number(state().TickCount);
-        if (key == "title")
-            return window.windowTitle();
         if (key == "modal")
             return modal;
         if (key == "message")
             return messages.isEmpty() ? QStringLiteral("none") : messages.takeFirst();
-        if (key == "behind")
-            return behind.isEmpty() ? QStringLiteral("none") : behind.takeFirst();
         if (key == "page") // the export's first line
             return QString::fromUtf8(contents(dir.filePath("gdk.html")).split('\r').front());
         if (key.startsWith("file:")) {
@@ -224,29 +194,27 @@ struct Window : Messenger {
             const auto* widget = find<QWidget>(key.mid(5));
             return widget->accessibleDescription() + u'|' + widget->accessibleName();
         }
-        return observeControl(window.findChild<QObject*>(key));
+        return observeControl(key == window.objectName() ? &window
+                                                         : window.findChild<QObject*>(key));
     }
 
-    static QString observeControl(QObject* control) {
-        const auto enabled = [](bool on) { return on ? QString() : QStringLiteral(" disabled"); };
-        if (auto* label = qobject_cast<QLabel*>(control))
-            return label->text();
-        if (auto* button = qobject_cast<QPushButton*>(control))
-            return button->text() + enabled(button->isEnabled());
-        if (auto* frame = qobject_cast<QGroupBox*>(control))
-            return frame->title();
-        if (auto* bar = qobject_cast<QProgressBar*>(control))
-            return QString::number(bar->value());
-        if (auto* item = qobject_cast<QAction*>(control))
-            return (item->text() + u' ' + item->shortcut().toString()).trimmed() +
-                   enabled(item->isEnabled());
-        if (auto* menu = qobject_cast<QMenu*>(control)) {
-            QStringList items{menu->title() + u':'};
+    // A control as the player reads it: its value or its texts and shortcut, whether it is
+    // enabled, and a menu's items in order.
+    static QString observeControl(const QObject* control) {
+        if (!control)
+            return QStringLiteral("no such control");
+        if (const QVariant value = control->property("value"); value.isValid())
+            return value.toString();
+        QStringList shown;
+        for (const char* property : {"windowTitle", "text", "title", "shortcut"})
+            shown << control->property(property).toString();
+        shown.removeAll(QString());
+        if (!control->property("enabled").toBool())
+            shown << QStringLiteral("disabled");
+        if (const auto* menu = qobject_cast<const QMenu*>(control))
             for (const QAction* item : menu->actions())
-                items << item->objectName();
-            return items.join(u' ');
-        }
-        return QStringLiteral("no such control");
+                shown << item->objectName();
+        return shown.join(u' ');
     }
 
     // How wide the meter's fill is where the window has drawn it, not as a fresh painting.
@@ -314,10 +282,8 @@ void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
     QCOMPARE(drawn, 0);
     for (int value = 1; value <= 50; ++value) {
         w.ticks(6);
-        const int fill = w.meterFillShown();
-        QVERIFY2(fill > drawn,
-                 qPrintable(QStringLiteral("meter %1 drawn %2").arg(value).arg(fill)));
-        drawn = fill;
+        QVERIFY2(w.meterFillShown() > drawn, qPrintable(QString::number(value)));
+        drawn = w.meterFillShown();
     }
     QCOMPARE(drawn, w.find<QProgressBar>(QStringLiteral("pbThrow"))->width() - 2);
 }

@@ -4,16 +4,17 @@
 // Window::run below.
 #include "support/filebytes.h"
 #include "support/playtypedraw.h"
-#include "support/scriptedclock.h"
 #include "support/scriptedrandom.h"
 
 #include "app/accessibilitymirror.h"
 #include "app/hirestimer.h"
 #include "app/mainwindow.h"
+#include "app/pressinstant.h"
 #include "app/showfirstmessenger.h"
 #include "storage/filecareer.h"
 #include "storage/seasoncodec.h"
 
+#include <QSignalSpy>
 #include <QTest>
 #include <QtWidgets>
 
@@ -22,46 +23,45 @@ using std::chrono::milliseconds;
 namespace {
 
 const QStringList playTypes{"None", "Short", "Medium", "Long", "Blitz"};
-const QStringList pictures{"imgRec", "imgRef", "imgCup", "imgINT"};
 
-// What a modal dialog shows: its description, its title and its text or first two columns.
-QString describe(QWidget* modal) {
+// What a modal dialog shows: its description, its title, its label and text, and the second and
+// third column of each row of its table.
+QString describe(const QWidget* modal) {
     QStringList parts{modal->accessibleDescription(), modal->windowTitle()};
-    if (auto* box = qobject_cast<QMessageBox*>(modal))
-        parts << box->text();
-    if (auto* input = qobject_cast<QInputDialog*>(modal))
+    if (const auto* input = qobject_cast<const QInputDialog*>(modal))
         parts << input->labelText();
-    if (auto* tree = modal->findChild<QTreeWidget*>()) {
+    parts << modal->property("text").toString();
+    if (const auto* tree = modal->findChild<QTreeWidget*>()) {
         QStringList rows;
         for (int row = 0; row < tree->topLevelItemCount(); ++row)
             rows << tree->topLevelItem(row)->text(1) + u' ' + tree->topLevelItem(row)->text(2);
         parts << rows.join(u',');
     }
+    parts.removeAll(QString());
     return parts.join(u'|');
 }
 
 // The window and its career; it is the messenger too, keeping every message with what the
-// window showed behind it: the throw and the game line, the button and the pictures.
+// window showed behind it: the throw and the game line, the button and the pictures. Its clock
+// moves only when a scenario moves it. It starts decades after boot, so the timer's wake thread,
+// sleeping on the real clock, never wakes; and with its low 32 bits of milliseconds far from the
+// small stamps the test library gives its events.
 struct Window : Messenger {
     ScriptedRandomSource random;
     QTemporaryDir dir;
     ShowFirstMessenger shown{*this};
     FileCareer career{dir.path(), shown};
-    ScriptedClock clock;
-    MainWindow window{{random, career, career, shown, QStringLiteral("."), clock.function()}};
+    std::chrono::steady_clock::time_point now{milliseconds((1LL << 40) + (1LL << 31))};
+    MainWindow window{{random, career, career, shown, QStringLiteral("."), [this] { return now; }}};
     QStringList messages;
     QString modal;
 
     Window() { window.show(); }
 
     void inform(const QString& title, const QString& text) override {
-        messages << QStringList{title,
-                                text,
-                                observe("lblCurrentThrow"),
-                                observe("lblCurrentStats").section(' ', 0, 1),
-                                observe("cmdThrow"),
-                                observe("pictures")}
-                        .join(u'|');
+        const QString game = observe("lblCurrentStats").section(' ', 0, 1);
+        messages << title + u'|' + text + u'|' + observe("lblCurrentThrow") + u'|' + game + u'|' +
+                        observe("cmdThrow") + u'|' + observe("pictures");
     }
     void warn(const QString& title, const QString& text) override { inform(title, text); }
     bool askRetry(const QString& title, const QString& text) override {
@@ -70,7 +70,6 @@ struct Window : Messenger {
     }
 
     template <typename T> T* find(const QString& name) const { return window.findChild<T*>(name); }
-    HiResTimer* timer() const { return find<HiResTimer>(QStringLiteral("cTmr")); }
     const GameState& state() const { return window.session().state(); }
 
     void run(const QStringList& line) {
@@ -83,7 +82,7 @@ struct Window : Messenger {
         else if (verb == "menu")
             find<QAction>(arg)->trigger();
         else if (verb == "snap")
-            snap(std::int16_t(playTypes.indexOf(arg)), line.value(2, QStringLiteral("left")));
+            snap(std::int16_t(playTypes.indexOf(arg)));
         else if (verb == "repeat") // the quoted lines after the count, that many times
             for (int i = 0; i < arg.toInt(); ++i)
                 for (const QString& step : line.mid(2))
@@ -94,7 +93,7 @@ struct Window : Messenger {
             for (const QString& u : line.mid(1))
                 random.push(u.toDouble());
         else if (verb == "press") // with the button, stamped that many ms ago or with no stamp
-            press(arg, line.size() > 2 ? clock.stampAgo(milliseconds(line[2].toInt())) : 0);
+            press(arg, line.size() > 2 ? pressStamp(now - milliseconds(line[2].toInt())) : 0);
         else if (verb == "hold") // the window held up while the clock runs on, then catching up
             holdUp(arg.toLongLong());
         else if (verb == "key")
@@ -113,20 +112,19 @@ struct Window : Messenger {
         find<QAction>(QStringLiteral("mnuNewGame"))->trigger();
     }
     // A snap of `type`; the game draws again when the last snap had the same type.
-    void snap(std::int16_t type, const QString& button) {
+    void snap(std::int16_t type) {
         random.push(playTypeDraw(type));
         if (state().LastThrowType == type)
             random.push(playTypeDraw(type));
-        press(button, 0);
+        press(QStringLiteral("left"), 0);
     }
     void ticks(int count) {
         for (int i = 0; i < count; ++i)
             QMetaObject::invokeMethod(&window, "cTmr_Timer", Q_ARG(QString, "Timer"));
     }
     void press(const QString& buttonName, quint64 stamp) {
-        const Qt::MouseButton button = buttonName == "right"    ? Qt::RightButton
-                                       : buttonName == "middle" ? Qt::MiddleButton
-                                                                : Qt::LeftButton;
+        static const QStringList buttons{"", "left", "right", "", "middle"}; // by their flags
+        const auto button = Qt::MouseButton(buttons.indexOf(buttonName));
         auto* target = find<QPushButton>(QStringLiteral("cmdThrow"));
         const QPointF centre = QRectF(target->rect()).center();
         for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -138,9 +136,9 @@ struct Window : Messenger {
         }
     }
     void holdUp(qint64 ms) {
-        clock.advance(milliseconds(ms));
+        now += milliseconds(ms);
         QEvent wake(WakeThread::eventType());
-        QCoreApplication::sendEvent(timer(), &wake);
+        QCoreApplication::sendEvent(find<HiResTimer>(QStringLiteral("cTmr")), &wake);
     }
     void answer(bool accept, const QString& text) {
         QTimer::singleShot(0, qApp, [this, accept, text] {
@@ -171,13 +169,15 @@ struct Window : Messenger {
     QString observe(const QString& key) {
         if (key == "pictures") {
             QStringList visible;
-            for (const QString& name : pictures)
+            for (const char* name : {"imgRec", "imgRef", "imgCup", "imgINT"})
                 if (find<QWidget>(name)->isVisible())
                     visible << name;
             return visible.join(u',');
         }
         if (key == "timer")
-            return timer()->isStarted(QStringLiteral("Timer")) ? "on" : "off";
+            return find<HiResTimer>(QStringLiteral("cTmr"))->isStarted(QStringLiteral("Timer"))
+                       ? "on"
+                       : "off";
         if (key == "ticks")
             return QString::number(state().TickCount);
         if (key == "modal")
@@ -245,6 +245,7 @@ private slots:
     void playsItsScenario();
     void everyMeterStepIsDrawnAsItComes();
     void f1OpensHowToPlayAndEscClosesIt();
+    void theTimerWakesOnTheRealClock();
 };
 
 void MainWindowTest::playsItsScenario_data() {
@@ -258,9 +259,8 @@ void MainWindowTest::playsItsScenario() {
     QFETCH(QString, scenario);
     QFile file(scenario);
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    QTextStream stream(&file);
     Window w;
-    for (QString line; stream.readLineInto(&line);) {
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
         if (line.trimmed().isEmpty() || line.startsWith(u'#'))
             continue;
         w.run(QProcess::splitCommand(line));
@@ -277,7 +277,7 @@ void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
     if (w.window.screen()->grabWindow(w.window.winId()).isNull())
         QSKIP("this platform cannot read back what a window shows; the offscreen run does");
     w.newGame(0);
-    w.snap(PlayType::Blitz, QStringLiteral("left")); // six events a step
+    w.snap(PlayType::Blitz); // six events a step
     int drawn = w.meterFillShown();
     QCOMPARE(drawn, 0);
     for (int value = 1; value <= 50; ++value) {
@@ -302,6 +302,14 @@ void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
     QVERIFY(QTest::qWaitForWindowActive(help));
     QTest::keyClick(help, Qt::Key_Escape);
     QTRY_VERIFY(!help);
+}
+
+// The scenarios move the clock themselves; here the timer's own thread wakes it.
+void MainWindowTest::theTimerWakesOnTheRealClock() {
+    HiResTimer timer(&std::chrono::steady_clock::now);
+    QSignalSpy spy(&timer, &HiResTimer::timer);
+    timer.add(QStringLiteral("Timer"), 1, true);
+    QTRY_VERIFY(spy.count() >= 3);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -46,20 +46,17 @@ QString pictureProblem(const QString& png, const QString& svg) {
                      : QStringLiteral("%1 differs from %2 by %3").arg(png, svg).arg(mean);
 }
 
-double luminance(const QColor& colour) {
+// Black text on a light colour, white text on a dark one.
+QString bannerProblem(const QString& name, bool whiteText) {
     const auto linear = [](int value) {
         const double v = value / 255.0;
         return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) +
-           0.0722 * linear(colour.blue());
-}
-
-// Black text on a light colour, white text on a dark one.
-QString bannerProblem(const QString& name, bool whiteText) {
-    const double l = luminance(QColor::fromString(name));
+    const QColor c = QColor::fromString(name);
+    const double l =
+        0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
     const double contrast = whiteText ? 1.05 / (l + 0.05) : (l + 0.05) / 0.05;
-    if (!QColor::isValidColorName(name) || contrast < 4.5)
+    if (!c.isValid() || contrast < 4.5)
         return QStringLiteral("%1: text contrast %2\n").arg(name).arg(contrast);
     return {};
 }

@@ -304,12 +304,15 @@ void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
     QTRY_VERIFY(!help);
 }
 
-// The scenarios move the clock themselves; here the timer's own thread wakes it.
+// The scenarios move the clock themselves; here the timer's own thread wakes it, and after each
+// catching up wakes it again.
 void MainWindowTest::theTimerWakesOnTheRealClock() {
     HiResTimer timer(&std::chrono::steady_clock::now);
     QSignalSpy spy(&timer, &HiResTimer::timer);
     timer.add(QStringLiteral("Timer"), 1, true);
-    QTRY_VERIFY(spy.count() >= 3);
+    QTRY_VERIFY(!spy.isEmpty());
+    const qsizetype caughtUp = spy.count();
+    QTRY_VERIFY(spy.count() > caughtUp);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -43,9 +43,8 @@ QString describe(const QWidget* modal) {
 
 // The window and its career; it is the messenger too, keeping every message with what the
 // window showed behind it: the throw and the game line, the button and the pictures. Its clock
-// moves only when a scenario moves it. It starts decades after boot, so the timer's wake thread,
-// sleeping on the real clock, never wakes; and with its low 32 bits of milliseconds far from the
-// small stamps the test library gives its events.
+// moves only when a scenario moves it, and starts decades after boot, so that the timer's wake
+// thread, sleeping on the real clock, never wakes.
 struct Window : Messenger {
     ScriptedRandomSource random;
     QTemporaryDir dir;
@@ -53,6 +52,7 @@ struct Window : Messenger {
     FileCareer career{dir.path(), shown};
     std::chrono::steady_clock::time_point now{milliseconds((1LL << 40) + (1LL << 31))};
     MainWindow window{{random, career, career, shown, QStringLiteral("."), [this] { return now; }}};
+    HiResTimer* timer = window.findChild<HiResTimer*>(QStringLiteral("cTmr"));
     QStringList messages;
     QString modal;
 
@@ -70,16 +70,17 @@ struct Window : Messenger {
     }
 
     template <typename T> T* find(const QString& name) const { return window.findChild<T*>(name); }
-    const GameState& state() const { return window.session().state(); }
 
     void run(const QStringList& line) {
         const QString& verb = line[0];
         const QString arg = line.value(1);
         if (verb == u'?')
             expect(line[1], line[2], line.value(3)); // a quoted "" is no field
-        else if (verb == "new")
-            newGame(arg.toInt());
-        else if (verb == "menu")
+        else if (verb == "new") { // the speeds 11, 9, 7 and 6 events a step, 26 + N attempts
+            for (double u : {4.0 / 9, arg.toInt() / 6.0, 4.0 / 9})
+                random.push(u);
+            find<QAction>(QStringLiteral("mnuNewGame"))->trigger();
+        } else if (verb == "menu")
             find<QAction>(arg)->trigger();
         else if (verb == "snap")
             snap(std::int16_t(playTypes.indexOf(arg)));
@@ -106,15 +107,10 @@ struct Window : Messenger {
             QFAIL(qPrintable("no such action: " + verb));
     }
 
-    void newGame(int maxThrowsOffset) {
-        for (double u : {4.0 / 9, maxThrowsOffset / 6.0, 4.0 / 9})
-            random.push(u);
-        find<QAction>(QStringLiteral("mnuNewGame"))->trigger();
-    }
     // A snap of `type`; the game draws again when the last snap had the same type.
     void snap(std::int16_t type) {
         random.push(playTypeDraw(type));
-        if (state().LastThrowType == type)
+        if (window.session().state().LastThrowType == type)
             random.push(playTypeDraw(type));
         press(QStringLiteral("left"), 0);
     }
@@ -138,7 +134,7 @@ struct Window : Messenger {
     void holdUp(qint64 ms) {
         now += milliseconds(ms);
         QEvent wake(WakeThread::eventType());
-        QCoreApplication::sendEvent(find<HiResTimer>(QStringLiteral("cTmr")), &wake);
+        QCoreApplication::sendEvent(timer, &wake);
     }
     void answer(bool accept, const QString& text) {
         QTimer::singleShot(0, qApp, [this, accept, text] {
@@ -175,11 +171,9 @@ struct Window : Messenger {
             return visible.join(u',');
         }
         if (key == "timer")
-            return find<HiResTimer>(QStringLiteral("cTmr"))->isStarted(QStringLiteral("Timer"))
-                       ? "on"
-                       : "off";
+            return timer->isStarted(QStringLiteral("Timer")) ? "on" : "off";
         if (key == "ticks")
-            return QString::number(state().TickCount);
+            return QString::number(window.session().state().TickCount);
         if (key == "modal")
             return modal;
         if (key == "message")
@@ -276,8 +270,8 @@ void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     if (w.window.screen()->grabWindow(w.window.winId()).isNull())
         QSKIP("this platform cannot read back what a window shows; the offscreen run does");
-    w.newGame(0);
-    w.snap(PlayType::Blitz); // six events a step
+    w.run({"new"});
+    w.run({"snap", "Blitz"}); // six events a step
     int drawn = w.meterFillShown();
     QCOMPARE(drawn, 0);
     for (int value = 1; value <= 50; ++value) {

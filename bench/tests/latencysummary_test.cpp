@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The meter figures the README reports: median, 99th percentile by nearest rank and maximum.
+// The figures the README reports: the meter's median, 99th percentile by nearest rank and
+// maximum, and the press drift's median and maximum in steps.
 #include "latencysummary.h"
 
 #include <QTest>
@@ -9,6 +10,7 @@ class LatencySummaryTest : public QObject {
 private slots:
     void summarizes_data();
     void summarizes();
+    void theDriftKeepsHalfSteps();
 };
 
 void LatencySummaryTest::summarizes_data() {
@@ -33,6 +35,11 @@ void LatencySummaryTest::summarizes() {
     QFETCH(QString, line);
     const LatencySummary summary = summarize(std::vector<double>(samples.begin(), samples.end()));
     QCOMPARE(summaryLine(QStringLiteral("idle"), summary), "meter idle median_ms=" + line);
+}
+
+void LatencySummaryTest::theDriftKeepsHalfSteps() {
+    QCOMPARE(stepsLine(QStringLiteral("drift"), summarize({1, 0, 3, 0})),
+             QStringLiteral("press drift median_steps=0.5 max_steps=3"));
 }
 
 QTEST_GUILESS_MAIN(LatencySummaryTest)

@@ -42,7 +42,8 @@ QString describe(const QWidget* modal) {
 }
 
 // The window and its career; it is the messenger too, keeping every message with what the
-// window showed behind it: the throw and the game line, the button and the pictures. Its clock
+// window showed behind it (the throw and the game line, the button and the pictures) and the
+// size of gdk.rec then. Its clock
 // moves only when a scenario moves it, and starts decades after boot, so that the timer's wake
 // thread, sleeping on the real clock, never wakes.
 struct Window : Messenger {
@@ -61,7 +62,8 @@ struct Window : Messenger {
     void inform(const QString& title, const QString& text) override {
         const QString game = observe("lblCurrentStats").section(' ', 0, 1);
         messages << title + u'|' + text + u'|' + observe("lblCurrentThrow") + u'|' + game + u'|' +
-                        observe("cmdThrow") + u'|' + observe("pictures");
+                        observe("cmdThrow") + u'|' + observe("pictures") + u'|' +
+                        observe("file:gdk.rec");
     }
     void warn(const QString& title, const QString& text) override { inform(title, text); }
     bool askRetry(const QString& title, const QString& text) override {

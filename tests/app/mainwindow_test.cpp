@@ -1,79 +1,219 @@
 // SPDX-License-Identifier: MIT
-#include "support/fakecareer.h"
+// The main window played through its real widgets over career files in a temporary directory.
+// Most cases are scenarios in tests/data/app/window: one action or expectation a line, read by
+// Window::run below.
 #include "support/filebytes.h"
-#include "support/modaldialog.h"
-#include "support/passtypeseasons.h"
-#include "support/recordingmessenger.h"
-#include "support/scriptedclock.h"
-#include "support/windowdriver.h"
+#include "support/playtypedraw.h"
+#include "support/scriptedrandom.h"
 
 #include "app/accessibilitymirror.h"
 #include "app/hirestimer.h"
 #include "app/mainwindow.h"
+#include "app/pressinstant.h"
 #include "app/showfirstmessenger.h"
-#include "play/playtype.h"
 #include "storage/filecareer.h"
-#include "views/ratingchart.h"
+#include "storage/seasoncodec.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QImage>
-#include <QLabel>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QScreen>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
-#include <QTextBrowser>
-#include <QTreeWidget>
+#include <QtWidgets>
 
 using std::chrono::milliseconds;
 
 namespace {
 
-// The main window over a career that remembers its calls.
-struct WindowParts {
+const QStringList playTypes{"None", "Short", "Medium", "Long", "Blitz"};
+
+// What a modal dialog shows: its description, its title, its label and text, and the second and
+// third column of each row of its table.
+QString describe(const QWidget* modal) {
+    QStringList parts{modal->accessibleDescription(), modal->windowTitle()};
+    if (const auto* input = qobject_cast<const QInputDialog*>(modal))
+        parts << input->labelText();
+    parts << modal->property("text").toString();
+    if (const auto* tree = modal->findChild<QTreeWidget*>()) {
+        QStringList rows;
+        for (int row = 0; row < tree->topLevelItemCount(); ++row)
+            rows << tree->topLevelItem(row)->text(1) + u' ' + tree->topLevelItem(row)->text(2);
+        parts << rows.join(u',');
+    }
+    parts.removeAll(QString());
+    return parts.join(u'|');
+}
+
+// The window and its career; it is the messenger too, keeping every message with what the
+// window showed behind it (the throw and the game line, the button and the pictures) and the
+// size of gdk.rec then. Its clock
+// moves only when a scenario moves it, and starts decades after boot, so that the timer's wake
+// thread, sleeping on the real clock, never wakes.
+struct Window : Messenger {
     ScriptedRandomSource random;
-    FakeCareer career;
     QTemporaryDir dir;
-    RecordingMessenger messenger;
-    ShowFirstMessenger shown{messenger};
-    FileCareer archive{dir.path(), shown};
-    ScriptedClock clock;
-    MainWindow window{{random, career, archive, shown, QStringLiteral("."), clock.function()}};
-};
+    ShowFirstMessenger shown{*this};
+    FileCareer career{dir.path(), shown};
+    std::chrono::steady_clock::time_point now{milliseconds((1LL << 40) + (1LL << 31))};
+    MainWindow window{{random, career, career, shown, QStringLiteral("."), [this] { return now; }}};
+    HiResTimer* timer = window.findChild<HiResTimer*>(QStringLiteral("cTmr"));
+    QStringList messages;
+    QString modal;
 
-// The parts come first, so they exist before the driver shows the window.
-struct Window : WindowParts, WindowDriver {
-    Window() : WindowDriver(window, random) {}
+    Window() { window.show(); }
 
-    // The window held up for `ms` while the clock runs on, then the timer catching up.
-    void holdUp(int ms) {
-        auto* timer = find<HiResTimer>("cTmr");
-        timer->blockSignals(false);
-        clock.advance(milliseconds(ms));
+    void inform(const QString& title, const QString& text) override {
+        const QString game = observe("lblCurrentStats").section(' ', 0, 1);
+        messages << title + u'|' + text + u'|' + observe("lblCurrentThrow") + u'|' + game + u'|' +
+                        observe("cmdThrow") + u'|' + observe("pictures") + u'|' +
+                        observe("file:gdk.rec");
+    }
+    void warn(const QString& title, const QString& text) override { inform(title, text); }
+    bool askRetry(const QString& title, const QString& text) override {
+        inform(title, text);
+        return false;
+    }
+
+    template <typename T> T* find(const QString& name) const { return window.findChild<T*>(name); }
+
+    void run(const QStringList& line) {
+        const QString& verb = line[0];
+        const QString arg = line.value(1);
+        if (verb == u'?')
+            expect(line[1], line[2], line.value(3)); // a quoted "" is no field
+        else if (verb == "new") { // the speeds 11, 9, 7 and 6 events a step, 26 + N attempts
+            for (double u : {4.0 / 9, arg.toInt() / 6.0, 4.0 / 9})
+                random.push(u);
+            find<QAction>(QStringLiteral("mnuNewGame"))->trigger();
+        } else if (verb == "menu")
+            find<QAction>(arg)->trigger();
+        else if (verb == "snap")
+            snap(std::int16_t(playTypes.indexOf(arg)));
+        else if (verb == "repeat") // the quoted lines after the count, that many times
+            for (int i = 0; i < arg.toInt(); ++i)
+                for (const QString& step : line.mid(2))
+                    run(QProcess::splitCommand(step));
+        else if (verb == "ticks")
+            ticks(arg.toInt());
+        else if (verb == "push")
+            for (const QString& u : line.mid(1))
+                random.push(u.toDouble());
+        else if (verb == "press") // with the button, stamped that many ms ago or with no stamp
+            press(arg, line.size() > 2 ? pressStamp(now - milliseconds(line[2].toInt())) : 0);
+        else if (verb == "hold") // the window held up while the clock runs on, then catching up
+            holdUp(arg.toLongLong());
+        else if (verb == "key")
+            QTest::keyClick(find<QPushButton>("cmdThrow"), QKeySequence(arg)[0].key());
+        else if (verb == "answer") // the next modal dialog, accepted or rejected
+            answer(arg == "accept", line.value(2));
+        else if (verb == "seasons") // gdk.dat with seasons of these numbers of games
+            writeSeasons(line.mid(1));
+        else
+            QFAIL(qPrintable("no such action: " + verb));
+    }
+
+    // A snap of `type`; the game draws again when the last snap had the same type.
+    void snap(std::int16_t type) {
+        random.push(playTypeDraw(type));
+        if (window.session().state().LastThrowType == type)
+            random.push(playTypeDraw(type));
+        press(QStringLiteral("left"), 0);
+    }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i)
+            QMetaObject::invokeMethod(&window, "cTmr_Timer", Q_ARG(QString, "Timer"));
+    }
+    void press(const QString& buttonName, quint64 stamp) {
+        static const QStringList buttons{"", "left", "right", "", "middle"}; // by their flags
+        const auto button = Qt::MouseButton(buttons.indexOf(buttonName));
+        auto* target = find<QPushButton>(QStringLiteral("cmdThrow"));
+        const QPointF centre = QRectF(target->rect()).center();
+        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, centre, target->mapToGlobal(centre), button,
+                              type == QEvent::MouseButtonPress ? button : Qt::NoButton,
+                              Qt::NoModifier);
+            event.setTimestamp(stamp);
+            QCoreApplication::sendEvent(target, &event);
+        }
+    }
+    void holdUp(qint64 ms) {
+        now += milliseconds(ms);
         QEvent wake(WakeThread::eventType());
         QCoreApplication::sendEvent(timer, &wake);
-        timer->blockSignals(true);
     }
-    // A left press carrying the window system's stamp of `agoMs` before now.
-    void pressStamped(int agoMs) {
-        const QPointF centre = QRectF(button()->rect()).center();
-        const QPointF global = button()->mapToGlobal(centre);
-        QMouseEvent down(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        down.setTimestamp(clock.stampAgo(milliseconds(agoMs)));
-        QCoreApplication::sendEvent(button(), &down);
-        QMouseEvent up(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                       Qt::NoModifier);
-        QCoreApplication::sendEvent(button(), &up);
+    void answer(bool accept, const QString& text) {
+        QTimer::singleShot(0, qApp, [this, accept, text] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            modal = describe(dialog);
+            if (auto* input = qobject_cast<QInputDialog*>(dialog))
+                input->setTextValue(text);
+            accept ? dialog->accept() : dialog->reject();
+        });
     }
+    void writeSeasons(const QStringList& games) {
+        QByteArray bytes;
+        for (qsizetype i = 0; i < games.size(); ++i)
+            bytes += encodeSeason({.Season = int(i + 1), .Games = games[i].toInt()});
+        write(career.seasonsPath(), bytes);
+    }
+
+    void expect(const QString& key, const QString& how, const QString& wanted) {
+        const QString seen =
+            observe(key).replace(dir.path(), QStringLiteral("$DIR")).replace("\r\n", "/");
+        QVERIFY2(how == u'^' ? seen.startsWith(wanted) : seen == wanted,
+                 qPrintable("it is: " + seen));
+    }
+
+    QString observe(const QString& key) {
+        if (key == "pictures") {
+            QStringList visible;
+            for (const char* name : {"imgRec", "imgRef", "imgCup", "imgINT"})
+                if (find<QWidget>(name)->isVisible())
+                    visible << name;
+            return visible.join(u',');
+        }
+        if (key == "timer")
+            return timer->isStarted(QStringLiteral("Timer")) ? "on" : "off";
+        if (key == "ticks")
+            return QString::number(window.session().state().TickCount);
+        if (key == "modal")
+            return modal;
+        if (key == "message")
+            return messages.isEmpty() ? QStringLiteral("none") : messages.takeFirst();
+        if (key == "page") // the export's first line
+            return QString::fromUtf8(contents(dir.filePath("gdk.html")).split('\r').front());
+        if (key.startsWith("file:")) {
+            const QFileInfo file(dir.filePath(key.mid(5)));
+            return file.exists() ? QString::number(file.size()) : QStringLiteral("absent");
+        }
+        if (key.startsWith("a11y:")) {
+            const auto* widget = find<QWidget>(key.mid(5));
+            return widget->accessibleDescription() + u'|' + widget->accessibleName();
+        }
+        return observeControl(key == window.objectName() ? &window
+                                                         : window.findChild<QObject*>(key));
+    }
+
+    // A control as the player reads it: its value or its texts and shortcut, whether it is
+    // enabled, and a menu's items in order.
+    static QString observeControl(const QObject* control) {
+        if (!control)
+            return QStringLiteral("no such control");
+        if (const QVariant value = control->property("value"); value.isValid())
+            return value.toString();
+        QStringList shown;
+        for (const char* property : {"windowTitle", "text", "title", "shortcut"})
+            shown << control->property(property).toString();
+        shown.removeAll(QString());
+        if (!control->property("enabled").toBool())
+            shown << QStringLiteral("disabled");
+        if (const auto* menu = qobject_cast<const QMenu*>(control))
+            for (const QAction* item : menu->actions())
+                shown << item->objectName();
+        return shown.join(u' ');
+    }
+
     // How wide the meter's fill is where the window has drawn it, not as a fresh painting.
     int meterFillShown() const {
-        auto* meter = find<QProgressBar>("pbThrow");
+        auto* meter = find<QProgressBar>(QStringLiteral("pbThrow"));
         const QPoint at = meter->mapTo(&window, QPoint(0, 0));
         const QImage drawn =
             window.screen()
@@ -91,78 +231,38 @@ struct Window : WindowParts, WindowDriver {
 
 class MainWindowTest : public QObject {
     Q_OBJECT
+    AccessibilityMirror m_mirror;
+
 private slots:
-    void startsWithTheButtonDisabledAndEmptyLabels();
-    void theMenuHasItsItemsAndShortcuts();
-    void aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed();
+    void initTestCase() { qApp->installEventFilter(&m_mirror); }
+    void playsItsScenario_data();
+    void playsItsScenario();
     void everyMeterStepIsDrawnAsItComes();
-    void aHeldUpPressIsGradedWhereTheMeterStoodThen();
-    void throwsNearTheTargetComplete_data();
-    void throwsNearTheTargetComplete();
-    void aThrowFiveOffRisksAnInterception();
-    void theRightButtonPlaysAndTheKeyboardDoesNot();
-    void newGameDuringASnapThrowsWithoutAPlayType();
-    void clearingIsOnlyAvailableBetweenGames();
-    void everyNamedControlIsFoundByItsDescription();
     void f1OpensHowToPlayAndEscClosesIt();
-    void passTypesShowsTheFileAndCreatesNone();
-    void aboutTellsTheVersionLicenceAndHomePage();
+    void theTimerWakesOnTheRealClock();
 };
 
-void MainWindowTest::startsWithTheButtonDisabledAndEmptyLabels() {
-    Window w;
-    QCOMPARE(w.window.windowTitle(), QStringLiteral("Gridlark v1.6"));
-    QVERIFY(!w.button()->isEnabled());
-    QCOMPARE(w.button()->text(), QStringLiteral("Hike"));
-    QCOMPARE(w.text("lblCurrentThrow"), QString());
-    QCOMPARE(w.text("lblCurrentStats"), QString());
-    QCOMPARE(w.text("lblCareerStats"), QString());
-    QCOMPARE(w.meter(), 0);
-    QCOMPARE(w.visiblePictures(), QStringList{QStringLiteral("imgRec")});
-    QVERIFY(w.career.calls.isEmpty()); // start-up reads no file
-    w.newGame();
-    QVERIFY(w.button()->isEnabled());
-    QCOMPARE(w.text("lblCurrentStats"), QStringLiteral("0-0 0% 0 YDS 0 TD 0 INT .00"));
-    QCOMPARE(w.text("lblCareerStats"), QStringLiteral("G 0 0-0 0% 0 YDS 0 TD 0 INT .00"));
-    QCOMPARE(w.find<QGroupBox>("frmSeasonStats")->title(), QStringLiteral("Season 1 Stats"));
+void MainWindowTest::playsItsScenario_data() {
+    QTest::addColumn<QString>("scenario");
+    const QDir scenarios(QString::fromUtf8(GRIDLARK_TEST_DATA "/app/window"));
+    for (const QString& name : scenarios.entryList({"*.txt"}))
+        QTest::newRow(qPrintable(name)) << scenarios.filePath(name);
 }
 
-void MainWindowTest::theMenuHasItsItemsAndShortcuts() {
+void MainWindowTest::playsItsScenario() {
+    QFETCH(QString, scenario);
+    QFile file(scenario);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     Window w;
-    QStringList items;
-    for (QAction* menu : w.window.menuBar()->actions()) {
-        items << menu->text();
-        for (QAction* item : menu->menu()->actions())
-            items << (item->objectName() + u' ' +
-                      (item->isSeparator() ? QStringLiteral("-")
-                                           : item->text() + u' ' + item->shortcut().toString()))
-                         .trimmed();
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+            continue;
+        w.run(QProcess::splitCommand(line));
+        if (QTest::currentTestFailed())
+            QFAIL(qPrintable("at: " + line.trimmed()));
     }
-    QCOMPARE(items, (QStringList{"&File", "mnuNewGame &New Game Ctrl+N", "mnuFileLine1 -",
-                                 "mnuExportHTML Ex&port Stats Ctrl+H", "mnuFileLine3 -",
-                                 "mnuClear &Clear Career Stats", "mnuFileLine2 -",
-                                 "mnuExit E&xit Ctrl+X", "&View", "mnuSeasonStats &Career Stats",
-                                 "mnuSeasonRecords &Career Records", "mnuPassTypes &Pass Types",
-                                 "&Help", "mnuHowToPlay &How to Play F1", "mnuHelpLine1 -",
-                                 "mnuAbout &About Gridlark", "mnuAboutQt About &Qt"}));
-}
-
-void MainWindowTest::aSnapShowsThePlayTypeAndTheMeterRisesAtItsSpeed() {
-    Window w;
-    w.newGame();
-    w.snap(PlayType::Medium); // speed 9
-    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("Medium Pass"));
-    QCOMPARE(w.button()->text(), QStringLiteral("Throw"));
-    QVERIFY(w.timerStarted());
-    w.ticks(8);
-    QCOMPARE(w.meter(), 0);
-    w.ticks(1);
-    QCOMPARE(w.meter(), 1);
-    w.ticks(9 * 49);
-    QCOMPARE(w.meter(), 50);
-    QVERIFY(!w.timerStarted());
-    w.ticks(50);
-    QCOMPARE(w.meter(), 50);
+    QCOMPARE(w.messages, QStringList()); // every message is expected
+    QVERIFY(w.random.empty());           // and every draw taken
 }
 
 void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
@@ -170,141 +270,16 @@ void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     if (w.window.screen()->grabWindow(w.window.winId()).isNull())
         QSKIP("this platform cannot read back what a window shows; the offscreen run does");
-    w.newGame();
-    w.snap(PlayType::Blitz); // speed 6
+    w.run({"new"});
+    w.run({"snap", "Blitz"}); // six events a step
     int drawn = w.meterFillShown();
     QCOMPARE(drawn, 0);
     for (int value = 1; value <= 50; ++value) {
         w.ticks(6);
-        const int fill = w.meterFillShown();
-        QVERIFY2(fill > drawn,
-                 qPrintable(QStringLiteral("meter %1 drawn %2").arg(value).arg(fill)));
-        drawn = fill;
+        QVERIFY2(w.meterFillShown() > drawn, qPrintable(QString::number(value)));
+        drawn = w.meterFillShown();
     }
-    QCOMPARE(drawn, w.find<QProgressBar>("pbThrow")->width() - 2);
-}
-
-void MainWindowTest::aHeldUpPressIsGradedWhereTheMeterStoodThen() {
-    Window w;
-    w.newGame();
-    w.snap(PlayType::Long); // speed 7
-    w.holdUp(283);
-    QCOMPARE(w.meter(), 40); // caught up past the press
-    w.pressStamped(30);
-    QCOMPARE(w.window.session().state().TickCount, 253);
-    QCOMPARE(w.meter(), 36);
-    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("Long Pass Incomplete!"));
-    QVERIFY(!w.timerStarted());
-}
-
-void MainWindowTest::throwsNearTheTargetComplete_data() {
-    QTest::addColumn<int>("stop");
-    QTest::newRow("39") << 39;
-    QTest::newRow("40") << 40;
-    QTest::newRow("41") << 41;
-}
-
-void MainWindowTest::throwsNearTheTargetComplete() {
-    QFETCH(int, stop);
-    Window w;
-    w.newGame();
-    w.snap(PlayType::Long); // speed 7
-    w.ticks(7 * stop);
-    QCOMPARE(w.meter(), stop);
-    w.random.push(0.0);    // the shortest gain of the row
-    w.random.push(0.9999); // and no touchdown
-    w.press();
-    QVERIFY(!w.timerStarted());
-    QCOMPARE(w.text("lblCurrentThrow"),
-             QStringLiteral("Long Pass %1 yard gain").arg(stop == 40 ? 15 : 10));
-    QVERIFY(w.text("lblCurrentStats").startsWith(QStringLiteral("1-1 100% ")));
-    QCOMPARE(w.button()->text(), QStringLiteral("Hike"));
-}
-
-void MainWindowTest::aThrowFiveOffRisksAnInterception() {
-    Window w;
-    w.newGame();
-    w.snap(PlayType::Blitz); // speed 6
-    w.ticks(6 * 35);
-    w.random.push(1.0 / 9); // r = 2: intercepted
-    w.press();
-    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("BLITZ! INTERCEPTED!"));
-    QCOMPARE(w.visiblePictures(), QStringList{QStringLiteral("imgINT")});
-    QCOMPARE(w.text("lblCurrentStats"), QStringLiteral("0-1 0% 0 YDS 0 TD 1 INT .00"));
-    w.snap(PlayType::Short);
-    QCOMPARE(w.visiblePictures(), QStringList{QStringLiteral("imgRec")});
-}
-
-void MainWindowTest::theRightButtonPlaysAndTheKeyboardDoesNot() {
-    Window w;
-    w.newGame();
-    QCOMPARE(w.button()->focusPolicy(), Qt::NoFocus);
-    QTest::keyClick(w.button(), Qt::Key_Space);
-    QTest::keyClick(w.button(), Qt::Key_Return);
-    QTest::keyClick(w.button(), Qt::Key_Enter);
-    QCOMPARE(w.button()->text(), QStringLiteral("Hike"));
-    w.random.push(playTypeDraw(PlayType::Short));
-    w.press(Qt::RightButton);
-    QCOMPARE(w.button()->text(), QStringLiteral("Throw"));
-    w.random.push(0.9); // far off at meter 0, not intercepted
-    w.press(Qt::MiddleButton);
-    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral("Short Pass Incomplete!"));
-}
-
-void MainWindowTest::newGameDuringASnapThrowsWithoutAPlayType() {
-    Window w;
-    w.newGame();
-    w.snap(PlayType::Long);
-    w.ticks(7 * 3);
-    w.newGame(6);
-    QCOMPARE(w.button()->text(), QStringLiteral("Throw"));
-    QVERIFY(w.timerStarted());
-    QVERIFY(!w.find<QAction>("mnuClear")->isEnabled());
-    w.ticks(100);
-    QCOMPARE(w.meter(), 3);
-    w.random.push(0.9);
-    w.press();
-    QCOMPARE(w.text("lblCurrentThrow"), QStringLiteral(" Incomplete!"));
-    QCOMPARE(w.button()->text(), QStringLiteral("Hike"));
-    QCOMPARE(w.text("lblCurrentStats"), QStringLiteral("0-1 0% 0 YDS 0 TD 0 INT 39.58"));
-}
-
-void MainWindowTest::clearingIsOnlyAvailableBetweenGames() {
-    Window w;
-    auto* clear = w.find<QAction>("mnuClear");
-    QVERIFY(clear->isEnabled());
-    w.newGame();
-    QVERIFY(!clear->isEnabled());
-    w.career.calls.clear();
-    clear->trigger();
-    QVERIFY(!w.career.calls.contains(QStringLiteral("clear")));
-
-    Window over;
-    over.career.open = false;
-    over.find<QAction>("mnuNewGame")->trigger();
-    QVERIFY(!over.button()->isEnabled());
-    QVERIFY(over.find<QAction>("mnuClear")->isEnabled());
-    over.find<QAction>("mnuClear")->trigger();
-    QCOMPARE(over.career.calls.last(), QStringLiteral("clear"));
-}
-
-void MainWindowTest::everyNamedControlIsFoundByItsDescription() {
-    AccessibilityMirror mirror;
-    qApp->installEventFilter(&mirror);
-    Window w;
-    for (const char* name : {"cmdThrow", "lblCurrentThrow", "lblCurrentStats", "lblCareerStats",
-                             "pbThrow", "imgRec", "Image1", "Frame1", "frmSeasonStats", "Frame3"})
-        QCOMPARE(w.find<QWidget>(name)->accessibleDescription(), QString::fromLatin1(name));
-    QCOMPARE(w.find<QWidget>("imgRec")->accessibleName(),
-             QStringLiteral("Receiver reaching for the ball"));
-    w.newGame();
-    QCOMPARE(w.find<QLabel>("lblCurrentStats")->text(), w.text("lblCurrentStats"));
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Season Over"),
-                    QStringLiteral("Season 1 is over"), QMessageBox::Ok, &w.window);
-    box.setObjectName(QStringLiteral("seasonOver"));
-    box.show();
-    QCOMPARE(box.accessibleDescription(), QStringLiteral("seasonOver"));
-    qApp->removeEventFilter(&mirror);
+    QCOMPARE(drawn, w.find<QProgressBar>(QStringLiteral("pbThrow"))->width() - 2);
 }
 
 void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
@@ -314,66 +289,24 @@ void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
     if (!QTest::qWaitFor([&w] { return w.window.isActiveWindow(); }))
         QSKIP("this platform gives the window no keyboard focus; the offscreen run presses F1");
     QTest::keyClick(&w.window, Qt::Key_F1);
-    QPointer<QDialog> help = w.find<QDialog>("frmHowToPlay");
+    QPointer<QDialog> help = w.find<QDialog>(QStringLiteral("frmHowToPlay"));
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->windowTitle(), QStringLiteral("How to Play"));
-    const QString text = help->findChild<QTextBrowser*>()->toPlainText();
-    QVERIFY(text.contains(QDir::toNativeSeparators(w.dir.path())));
-    QVERIFY(text.contains(QStringLiteral("38 or 42")));
-    QVERIFY(!text.contains(u'%'));
+    QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains(w.dir.path()));
     QVERIFY(QTest::qWaitForWindowActive(help));
     QTest::keyClick(help, Qt::Key_Escape);
     QTRY_VERIFY(!help);
 }
 
-void MainWindowTest::passTypesShowsTheFileAndCreatesNone() {
-    Window w;
-    const auto openPassTypes = [&w](const std::function<void(QWidget*)>& look) {
-        whenModalOpens([&look](QWidget* modal) {
-            QCOMPARE(modal->windowTitle(), QStringLiteral("Pass Types"));
-            look(modal);
-            modal->close();
-        });
-        w.find<QAction>("mnuPassTypes")->trigger();
-    };
-    openPassTypes([](QWidget* modal) {
-        QCOMPARE(modal->findChild<QComboBox*>()->count(), 1);
-        QCOMPARE(modal->findChild<QTreeWidget*>()->topLevelItemCount(), 0);
-        QCOMPARE(modal->findChild<RatingChart*>()->accessibleDescription(),
-                 QStringLiteral("No season has been played yet."));
-    });
-    QVERIFY(!QFile::exists(w.archive.seasonsPath()));
-
-    write(w.archive.seasonsPath(), twoSeasonsOfPassTypes());
-    openPassTypes([](QWidget* modal) {
-        auto* spans = modal->findChild<QComboBox*>();
-        QCOMPARE(spans->itemText(2), QStringLiteral("Season 2"));
-        spans->setCurrentIndex(2);
-        QTreeWidgetItem* all = modal->findChild<QTreeWidget*>()->topLevelItem(4);
-        QCOMPARE(all->text(0) + u' ' + all->text(1) + u' ' + all->text(8),
-                 QStringLiteral("All 75 93.18"));
-        auto* chart = modal->findChild<RatingChart*>();
-        QVERIFY(!chart->accessibleName().isEmpty());
-        QVERIFY(!modal->findChild<QTreeWidget*>()->accessibleName().isEmpty());
-        const RatingPoint allInSeason2{2, Currency::fromHundredths(9318)};
-        QCOMPARE(chart->toolTipAt(chart->pointPosition(allInSeason2).toPoint()),
-                 QStringLiteral("All, season 2: 93.18"));
-        QCOMPARE(chart->toolTipAt({0, 0}), QString());
-    });
-    QCOMPARE(contents(w.archive.seasonsPath()), twoSeasonsOfPassTypes());
-}
-
-void MainWindowTest::aboutTellsTheVersionLicenceAndHomePage() {
-    Window w;
-    QString text;
-    whenModalOpens([&text](QWidget* modal) {
-        QCOMPARE(modal->windowTitle(), QStringLiteral("About Gridlark"));
-        text = qobject_cast<QMessageBox*>(modal)->text();
-        modal->close();
-    });
-    w.find<QAction>("mnuAbout")->trigger();
-    for (const char* told : {"Gridlark", "Version 1.6", "MIT", "https://gridlark.example.org/"})
-        QVERIFY2(text.contains(QString::fromLatin1(told)), told);
+// The scenarios move the clock themselves; here the timer's own thread wakes it, and after each
+// catching up wakes it again.
+void MainWindowTest::theTimerWakesOnTheRealClock() {
+    HiResTimer timer(&std::chrono::steady_clock::now);
+    QSignalSpy spy(&timer, &HiResTimer::timer);
+    timer.add(QStringLiteral("Timer"), 1, true);
+    QTRY_VERIFY(!spy.isEmpty());
+    const qsizetype caughtUp = spy.count();
+    QTRY_VERIFY(spy.count() > caughtUp);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -87,14 +87,13 @@ if(summary_length EQUAL 0 OR summary_length GREATER 35)
     fail("the metainfo summary \"${CMAKE_MATCH_1}\" has ${summary_length} characters, not 1 to 35")
 endif()
 
-# The banner colours read with dark text in a light scheme and white text in a dark one, and
-# take their hues from the icon.
+# The banner colours read with dark text in a light scheme and white text in a dark one.
 foreach(scheme IN ITEMS light dark)
     string(REGEX MATCH "<color type=\"primary\" scheme_preference=\"${scheme}\">(#[0-9a-f]+)<"
            ignored "${xml}")
     set(${scheme} "${CMAKE_MATCH_1}")
 endforeach()
-run(ignored "${BRANDINGCHECK}" "${ICON_SVG}" "${light}" "${dark}")
+run(ignored "${ICONCHECK}" --banner "${light}" "${dark}")
 
 # The scalable icon is the drawing itself; each fixed size is that drawing at that size.
 set(hicolor "${prefix}/share/icons/hicolor")
@@ -106,7 +105,7 @@ foreach(size IN LISTS GRIDLARK_ICON_SIZES)
     run(kind file -b "${png}")
     expect_match("file type of ${size}x${size} icon" "${kind}"
                  "^PNG image data, ${size} x ${size}, 8-bit/color RGBA")
-    run(ignored "${ICONCHECK}" "${png}" ${size} "${ICON_SVG}")
+    run(ignored "${ICONCHECK}" "${png}" "${ICON_SVG}")
 endforeach()
 
 finish()

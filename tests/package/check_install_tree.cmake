@@ -87,13 +87,14 @@ if(summary_length EQUAL 0 OR summary_length GREATER 35)
     fail("the metainfo summary \"${CMAKE_MATCH_1}\" has ${summary_length} characters, not 1 to 35")
 endif()
 
-# The banner colours read with dark text in a light scheme and white text in a dark one.
+# The banner colours read with dark text in a light scheme and white text in a dark one, and
+# take their hues from the icon.
 foreach(scheme IN ITEMS light dark)
     string(REGEX MATCH "<color type=\"primary\" scheme_preference=\"${scheme}\">(#[0-9a-f]+)<"
            ignored "${xml}")
     set(${scheme} "${CMAKE_MATCH_1}")
 endforeach()
-run(ignored "${ICONCHECK}" --banner "${light}" "${dark}")
+run(ignored "${ICONCHECK}" --banner "${ICON_SVG}" "${light}" "${dark}")
 
 # The scalable icon is the drawing itself; each fixed size is that drawing at that size.
 set(hicolor "${prefix}/share/icons/hicolor")

@@ -4,14 +4,17 @@
 // stays under a mean difference of 10 per channel of 255 even at 8 x 8; a different or
 // stretched picture differs by 50 or more.
 //
-// iconcheck --banner LIGHT DARK: the metainfo's banner colours carry the name, drawn in black on
-// the light colour and in white on the dark one, with a text contrast of at least 4.5:1.
+// iconcheck --banner SVG LIGHT DARK: the metainfo's banner colours carry the name, drawn in black
+// on the light colour and in white on the dark one, with a text contrast of at least 4.5:1; and
+// each takes its hue from the icon: at least 2% of the icon's coloured pixels lie within 20
+// degrees of it.
 //
 // Prints what is wrong and exits 1; exits 0 when all holds.
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTextStream>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -46,8 +49,23 @@ QString pictureProblem(const QString& png, const QString& svg) {
                      : QStringLiteral("%1 differs from %2 by %3").arg(png, svg).arg(mean);
 }
 
+bool hueOfIcon(const QImage& icon, const QColor& colour) {
+    int coloured = 0;
+    int near = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x) {
+            const QColor pixel = icon.pixelColor(x, y);
+            if (pixel.alpha() < 128 || pixel.hsvSaturation() < 64)
+                continue;
+            const int apart = std::abs(pixel.hsvHue() - colour.hsvHue());
+            ++coloured;
+            near += std::min(apart, 360 - apart) <= 20 ? 1 : 0;
+        }
+    return colour.hsvSaturation() >= 64 && near >= 0.02 * coloured;
+}
+
 // Black text on a light colour, white text on a dark one.
-QString bannerProblem(const QString& name, bool whiteText) {
+QString bannerProblem(const QImage& icon, const QString& name, bool whiteText) {
     const auto linear = [](int value) {
         const double v = value / 255.0;
         return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
@@ -58,6 +76,8 @@ QString bannerProblem(const QString& name, bool whiteText) {
     const double contrast = whiteText ? 1.05 / (l + 0.05) : (l + 0.05) / 0.05;
     if (!c.isValid() || contrast < 4.5)
         return QStringLiteral("%1: text contrast %2\n").arg(name).arg(contrast);
+    if (!hueOfIcon(icon, c))
+        return QStringLiteral("%1: a hue the icon hardly has\n").arg(name);
     return {};
 }
 
@@ -67,12 +87,13 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QString problems;
-    if (args.size() == 4 && args[1] == QStringLiteral("--banner"))
-        problems = bannerProblem(args[2], false) + bannerProblem(args[3], true);
-    else if (args.size() == 3)
+    if (args.size() == 5 && args[1] == QStringLiteral("--banner")) {
+        const QImage icon = drawing(args[2], 256);
+        problems = bannerProblem(icon, args[3], false) + bannerProblem(icon, args[4], true);
+    } else if (args.size() == 3)
         problems = pictureProblem(args[1], args[2]);
     else
-        problems = QStringLiteral("usage: iconcheck PNG SVG | iconcheck --banner LIGHT DARK");
+        problems = QStringLiteral("usage: iconcheck PNG SVG | iconcheck --banner SVG LIGHT DARK");
     QTextStream(stderr) << problems << Qt::endl;
     return problems.isEmpty() ? 0 : 1;
 }

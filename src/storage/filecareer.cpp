@@ -106,7 +106,7 @@ QString FileCareer::keepDamaged(const QString& path, const QString& problem,
         return failureText(path, problem + QStringLiteral(", and no copy of it could be kept (") +
                                      error + u')');
     if (QString written = replaceFile(path, repaired); !written.isEmpty())
-        return failureText(path, written);
+        return written;
     tell(true, damagedTitle,
          QStringLiteral("%1 is damaged: %2.\nIt has been kept as %3, and the game "
                         "goes on with what could be read.")
@@ -160,7 +160,7 @@ QString FileCareer::addGame(const GameState& state) {
         seasons.resize(n);
     seasons[n - 1] = season;
     if (QString written = replaceFile(seasonsPath(), seasonsBytes(seasons)); !written.isEmpty())
-        return failureText(seasonsPath(), written);
+        return written;
     m_currentSeason = season;
     return {};
 }
@@ -192,8 +192,7 @@ bool FileCareer::updateRecords(const std::function<void(CareerRecords&)>& update
             return read.error;
         CareerRecords records = readRecordsContent(read.bytes).records;
         update(records);
-        const QString written = replaceFile(recordsPath(), encodeRecords(records));
-        return written.isEmpty() ? written : failureText(recordsPath(), written);
+        return replaceFile(recordsPath(), encodeRecords(records));
     };
     if (withRetry(QStringLiteral("Records Not Saved"),
                   QStringLiteral("The records could not be saved"),
@@ -213,10 +212,7 @@ bool FileCareer::checkBestGame(const GameState& state) {
 }
 
 void FileCareer::clearCareer() {
-    const QString error = underLock(seasonsPath(), [&] {
-        const QString removed = removeFile(seasonsPath());
-        return removed.isEmpty() ? removed : failureText(seasonsPath(), removed);
-    });
+    const QString error = underLock(seasonsPath(), [&] { return removeFile(seasonsPath()); });
     if (!error.isEmpty())
         m_messenger.warn(QStringLiteral("Career Not Cleared"),
                          QStringLiteral("The career could not be cleared.\n") + error);

@@ -61,6 +61,25 @@ QString flushDirectory(const QString& path) {
     return flushed == 0 ? QString() : qt_error_string(reason);
 }
 
+// The reason a replacement failed, or empty.
+QString replacementFailure(const QString& path, const QByteArray& bytes) {
+    const bool existed = QFileInfo::exists(path);
+    // Kept to be put back should the new name not reach the disk.
+    const ReadResult old = readWholeFile(path);
+    if (!old.error.isEmpty())
+        return old.error;
+    if (QString error = writeAndRename(path, bytes); !error.isEmpty())
+        return error;
+    const QString error = flushDirectory(path);
+    if (error.isEmpty())
+        return {};
+    if (existed)
+        writeAndRename(path, old.bytes);
+    else
+        QFile::remove(path);
+    return QStringLiteral("its directory could not be flushed to disk (%1)").arg(error);
+}
+
 } // namespace
 
 void setFileFault(FileFault fault) {
@@ -91,30 +110,15 @@ void createIfMissing(const QString& path) {
 }
 
 QString replaceFile(const QString& path, const QByteArray& bytes) {
-    const bool existed = QFileInfo::exists(path);
-    // Kept to be put back should the new name not reach the disk.
-    const ReadResult old = readWholeFile(path);
-    if (!old.error.isEmpty())
-        return old.error;
-    if (QString error = writeAndRename(path, bytes); !error.isEmpty())
-        return error;
-    const QString error = flushDirectory(path);
-    if (error.isEmpty())
-        return {};
-    if (existed)
-        writeAndRename(path, old.bytes);
-    else
-        QFile::remove(path);
-    return QStringLiteral("its directory could not be flushed to disk (%1)").arg(error);
+    const QString reason = replacementFailure(path, bytes);
+    return reason.isEmpty() ? reason : failureText(path, reason);
 }
 
 QString removeFile(const QString& path) {
     QFile file(path);
     if (!file.exists() && !QFileInfo(path).isSymLink())
         return {};
-    if (!file.remove())
-        return file.errorString();
-    return {};
+    return file.remove() ? QString() : failureText(path, file.errorString());
 }
 
 std::optional<QString> keepCopy(const QString& path, const QString& suffix, QString& error) {

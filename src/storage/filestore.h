@@ -25,10 +25,10 @@ void createIfMissing(const QString& path);
 // checked write, which is flushed to disk and checked, renamed over the old file, and then the
 // directory itself is flushed so that the new name survives a power cut. Any failing step
 // leaves the old file whole (a failed directory flush puts the old content back). Returns the
-// failure, or empty.
+// failure as the player is told it (failureText), or empty.
 QString replaceFile(const QString& path, const QByteArray& bytes);
 
-// Removes the file if it exists. Returns the failure, or empty.
+// Removes the file if it exists. Returns the failure as the player is told it, or empty.
 QString removeFile(const QString& path);
 
 // Copies the file to a new name beside it that does not exist yet; returns that name, or

@@ -24,9 +24,7 @@ ExportOutcome runExport(const QString& dataDirectory, const std::vector<SeasonSt
     const QString error =
         replaceFile(path, pageBytes(exportPageLines(seasons, records, name, point)));
     if (!error.isEmpty())
-        return {false, notSaved,
-                QStringLiteral("The career page could not be saved to ") +
-                    failureText(path, error)};
+        return {false, notSaved, QStringLiteral("The career page could not be saved to ") + error};
     return {true, QStringLiteral("File Saved"),
             QStringLiteral("gdk.html saved to ") + shownDirectory(dataDirectory)};
 }

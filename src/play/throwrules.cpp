@@ -10,7 +10,7 @@
 
 namespace {
 
-// The first rung also holds for the run lengths below it.
+// The threshold of the highest rung the run has reached.
 int twoOffThreshold(std::int16_t longestInRow) {
     int threshold = TwoOffThresholds.front().threshold;
     for (const StreakThreshold& rung : TwoOffThresholds)

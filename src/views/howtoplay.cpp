@@ -2,6 +2,7 @@
 #include "views/howtoplay.h"
 
 #include "play/career.h"
+#include "play/draws.h"
 #include "play/playoutcome.h"
 #include "play/throwrules.h"
 #include "storage/datadirectory.h"
@@ -9,8 +10,25 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <vector>
 
 namespace {
+
+// One row of the distance table: the meter values that share an outcome, and its chances.
+struct DistanceRow {
+    std::vector<int> stops; // ascending
+    Chance completion;      // for the stops two off: with the shortest run of completions
+    Chance interception;
+    bool completionFollowsTheRun = false;
+};
+
+// One rung of the run table for a throw two off: longest runs `fromLongest` to `toLongest`
+// (-1: or more) complete with the chance given.
+struct RunRow {
+    int fromLongest = 0;
+    int toLongest = 0;
+    Chance completion;
+};
 
 constexpr Chance certain{1, 1};
 constexpr Chance never{0, 1};
@@ -83,6 +101,36 @@ QString outcomeText(const DistanceRow& row) {
     return QStringLiteral("Incomplete; intercepted %1").arg(chanceText(row.interception));
 }
 
+// Built from the throw rules' own constants, so the help cannot disagree with them.
+std::vector<DistanceRow> distanceRows() {
+    const int farthest = std::max(MeterTarget, MeterMaximum - MeterTarget);
+    const Chance byChance = floorDrawAtMost(TwoOffDrawSides, TwoOffThresholds.front().threshold);
+    return {{stopsBetween(0, ThrowReach::OnTarget), certain, never},
+            {stopsBetween(ThrowReach::ByChance, ThrowReach::ByChance), byChance, never, true},
+            {stopsBetween(ThrowReach::ByChance + 1, ThrowReach::SlightlyOff), never, never},
+            {stopsBetween(ThrowReach::Off, ThrowReach::Off), never,
+             interceptedAtMost(InterceptionLimitOff)},
+            {stopsBetween(ThrowReach::Off + 1, farthest), never,
+             interceptedAtMost(InterceptionLimitFarOff)}};
+}
+
+std::vector<RunRow> runRows() {
+    std::vector<RunRow> rows;
+    for (std::size_t i = 0; i < TwoOffThresholds.size(); ++i) {
+        const StreakThreshold& rung = TwoOffThresholds[i];
+        const int to =
+            i + 1 < TwoOffThresholds.size() ? TwoOffThresholds[i + 1].fromLongestInRow - 1 : -1;
+        rows.push_back(
+            {rung.fromLongestInRow, to, floorDrawAtMost(TwoOffDrawSides, rung.threshold)});
+    }
+    return rows;
+}
+
+// The meter values in words: "39, 40 or 41", "0 to 34 or 46 to 50".
+QString stopsText(const std::vector<int>& stops) {
+    return listText(runTexts(stops));
+}
+
 QString tableHtml(const QString& left, const QString& right,
                   const std::vector<std::pair<QString, QString>>& rows) {
     QString html = QStringLiteral("<table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">"
@@ -109,34 +157,6 @@ QString runsHtml() {
 }
 
 } // namespace
-
-std::vector<DistanceRow> distanceRows() {
-    const int farthest = std::max(MeterTarget, MeterMaximum - MeterTarget);
-    const Chance byChance = floorDrawAtMost(TwoOffDrawSides, TwoOffThresholds.front().threshold);
-    return {{stopsBetween(0, ThrowReach::OnTarget), certain, never},
-            {stopsBetween(ThrowReach::ByChance, ThrowReach::ByChance), byChance, never, true},
-            {stopsBetween(ThrowReach::ByChance + 1, ThrowReach::SlightlyOff), never, never},
-            {stopsBetween(ThrowReach::Off, ThrowReach::Off), never,
-             interceptedAtMost(InterceptionLimitOff)},
-            {stopsBetween(ThrowReach::Off + 1, farthest), never,
-             interceptedAtMost(InterceptionLimitFarOff)}};
-}
-
-std::vector<RunRow> runRows() {
-    std::vector<RunRow> rows;
-    for (std::size_t i = 0; i < TwoOffThresholds.size(); ++i) {
-        const StreakThreshold& rung = TwoOffThresholds[i];
-        const int to =
-            i + 1 < TwoOffThresholds.size() ? TwoOffThresholds[i + 1].fromLongestInRow - 1 : -1;
-        rows.push_back(
-            {rung.fromLongestInRow, to, floorDrawAtMost(TwoOffDrawSides, rung.threshold)});
-    }
-    return rows;
-}
-
-QString stopsText(const std::vector<int>& stops) {
-    return listText(runTexts(stops));
-}
 
 QString howToPlayHtml(QString templateHtml, const QString& dataDirectory) {
     return templateHtml.replace(QStringLiteral("%DISTANCES%"), distancesHtml())

@@ -13,11 +13,6 @@ class RatingChart : public QWidget {
 public:
     RatingChart(RatingTrend trend, QString decimalPoint, QWidget* parent = nullptr);
 
-    // Where the point is drawn, in the widget's coordinates.
-    QPointF pointPosition(const RatingPoint& point) const;
-    // The values of the points under `position`, one per line; empty when there is none.
-    QString toolTipAt(const QPoint& position) const;
-
     QSize sizeHint() const override;
 
 protected:
@@ -26,6 +21,10 @@ protected:
 
 private:
     QRectF plotArea() const;
+    // Where the point is drawn, in the widget's coordinates.
+    QPointF pointPosition(const RatingPoint& point) const;
+    // The values of the points under `position`, one per line; empty when there is none.
+    QString toolTipAt(const QPoint& position) const;
     void drawAxes(QPainter& painter) const;
     void drawLine(QPainter& painter, std::size_t line) const;
     void drawLegend(QPainter& painter) const;

@@ -2,6 +2,7 @@
 // The main window played through its real widgets over career files in a temporary directory.
 // Most cases are scenarios in tests/data/app/window: one action or expectation a line, read by
 // Window::run below.
+#include "support/datatable.h"
 #include "support/filebytes.h"
 #include "support/playtypedraw.h"
 #include "support/scriptedrandom.h"
@@ -77,7 +78,7 @@ struct Window : Messenger {
         const QString& verb = line[0];
         const QString arg = line.value(1);
         if (verb == u'?')
-            expect(line[1], line[2], line.value(3)); // a quoted "" is no field
+            expect(line[1], line[2], line.value(3));
         else if (verb == "new") { // the speeds 11, 9, 7 and 6 events a step, 26 + N attempts
             for (double u : {4.0 / 9, arg.toInt() / 6.0, 4.0 / 9})
                 random.push(u);
@@ -89,7 +90,7 @@ struct Window : Messenger {
         else if (verb == "repeat") // the quoted lines after the count, that many times
             for (int i = 0; i < arg.toInt(); ++i)
                 for (const QString& step : line.mid(2))
-                    run(QProcess::splitCommand(step));
+                    run(tableFields(step));
         else if (verb == "ticks")
             ticks(arg.toInt());
         else if (verb == "push")
@@ -246,20 +247,16 @@ void MainWindowTest::playsItsScenario_data() {
     QTest::addColumn<QString>("scenario");
     const QDir scenarios(QString::fromUtf8(GRIDLARK_TEST_DATA "/app/window"));
     for (const QString& name : scenarios.entryList({"*.txt"}))
-        QTest::newRow(qPrintable(name)) << scenarios.filePath(name);
+        QTest::newRow(qPrintable(name)) << QStringLiteral("app/window/") + name;
 }
 
 void MainWindowTest::playsItsScenario() {
     QFETCH(QString, scenario);
-    QFile file(scenario);
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     Window w;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
-            continue;
-        w.run(QProcess::splitCommand(line));
+    for (const QStringList& line : tableRows(scenario)) {
+        w.run(line);
         if (QTest::currentTestFailed())
-            QFAIL(qPrintable("at: " + line.trimmed()));
+            QFAIL(qPrintable("at: " + line.join(u' ')));
     }
     QCOMPARE(w.messages, QStringList()); // every message is expected
     QVERIFY(w.random.empty());           // and every draw taken

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The pictures compiled into the program, each drawn as the table in tests/data/app says.
-#include <QFile>
+#include "support/datatable.h"
+
 #include <QPainter>
-#include <QProcess>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -15,13 +15,8 @@ private slots:
 
 void PicturesTest::eachPicturePaintsOnlyItsBox_data() {
     QTest::addColumn<QStringList>("row");
-    QFile file(QStringLiteral(GRIDLARK_TEST_DATA "/app/pictures.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        QTest::newRow(qPrintable(line.simplified())) << QProcess::splitCommand(line);
-    }
+    for (const QStringList& row : tableRows(QStringLiteral("app/pictures.txt")))
+        QTest::newRow(qPrintable(row.join(u' '))) << row;
 }
 
 void PicturesTest::eachPicturePaintsOnlyItsBox() {

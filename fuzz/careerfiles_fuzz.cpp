@@ -8,7 +8,8 @@
 // An input is bytes 0-1 the length of gdk.dat (little-endian), byte 2 that of gdk.rec, then the
 // two files, and the quarterback's name as UTF-16LE code units to the end, so that the name can
 // hold any code unit the name box can, lone surrogates included. A length beyond the bytes left
-// takes what is left.
+// takes what is left. The top bit of the gdk.dat length writes its bytes 101 times over, so that
+// short inputs make files longer than any career.
 #include "support/recordingmessenger.h"
 
 #include "play/gamestate.h"
@@ -37,10 +38,12 @@ QByteArray fileBytes(const QDir& directory, const char* name) {
     return file.readAll();
 }
 
-void put(const QDir& directory, const char* name, QByteArrayView& rest, std::size_t length) {
+void put(const QDir& directory, const char* name, QByteArrayView& rest, std::size_t length,
+         int times = 1) {
     QFile file(directory.filePath(QString::fromLatin1(name)));
     const QByteArrayView bytes = rest.first(std::min<qsizetype>(rest.size(), qsizetype(length)));
-    check(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), bytes.size()) == bytes.size(),
+    const QByteArray content = bytes.toByteArray().repeated(times);
+    check(file.open(QIODevice::WriteOnly) && file.write(content) == content.size(),
           "the scratch directory cannot be written");
     rest = rest.sliced(bytes.size());
 }
@@ -78,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QByteArrayView rest(data, qsizetype(size));
     const std::size_t header = size < 3 ? 0 : 3;
     rest = rest.sliced(header);
-    put(directory, "gdk.dat", rest, header ? data[0] | std::size_t{data[1]} << 8 : 0);
+    const std::size_t datLength = header ? data[0] | std::size_t{data[1]} << 8 : 0;
+    put(directory, "gdk.dat", rest, datLength & 0x7fff, datLength & 0x8000 ? 101 : 1);
     put(directory, "gdk.rec", rest, header ? data[2] : 0);
     QString name(rest.size() / 2, Qt::Uninitialized);
     std::memcpy(name.data(), rest.data(), std::size_t(name.size()) * 2);
@@ -95,8 +99,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(exportCareer(career, name, QStringLiteral(".")).saved, "the page could not be saved");
     checkPage(directory, seasons);
     if (open) {
-        // Attempts, completions, yards, touchdowns, interceptions, longest run.
-        const GameState game{20, 12, 165, 1, 1, 4};
+        const GameState game{.GameAttempts = 20,
+                             .GameCompletions = 12,
+                             .GameYards = 165,
+                             .GameTDs = 1,
+                             .GameINTs = 1,
+                             .LongestInRow = 4,
+                             .GameBlitzAttempts = 20,
+                             .GameBlitzCompletions = 12,
+                             .GameBlitzYards = 165,
+                             .GameBlitzTDs = 1,
+                             .GameBlitzINTs = 1};
         check(career.saveStats(game), "a save failed");
         career.checkBestGame(game);
         check(career.currentSeason().Season == state.SeasonNumber &&

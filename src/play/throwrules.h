@@ -52,6 +52,7 @@ std::int16_t checkThrow(RandomSource& random, int distance, std::int16_t longest
 void determineSpeeds(RandomSource& random, GameState& state);
 
 // The number of attempts, 20 to 42, that make up a game.
+inline constexpr int MostAttemptsInGame = 42;
 void determineMaxThrows(RandomSource& random, GameState& state);
 
 // Timer events per meter step for the play type; 0 for no snap.

@@ -5,6 +5,7 @@
 #include "play/playtype.h"
 #include "play/randomsource.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -35,4 +36,13 @@ Gain figureYards(RandomSource& random, std::int16_t playType, int distance) {
             gain.touchdown = drawRounded(random, 9) + 1 <= row.touchdownThreshold;
     }
     return gain;
+}
+
+int longestGain(std::int16_t playType) {
+    if (!PlayType::isSnap(playType))
+        return 0;
+    int longest = 0;
+    for (const YardageRow& row : yardageTable[playType - 1])
+        longest = std::max(longest, row.base + row.span);
+    return longest;
 }

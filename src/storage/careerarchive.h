@@ -15,6 +15,13 @@ struct StoredCareer {
     QString error;
 };
 
+// The seasons as a view that writes nothing shows them, and what it must say of them: why
+// none could be read, or which were left out as damaged; empty when all of them could be read.
+struct PeekedSeasons {
+    std::vector<SeasonStats> seasons;
+    QString note;
+};
+
 // The stored career as the career window, the records window and the export read it: afresh
 // at every call, so each opening shows the files as they are now. Reading takes no lock: every
 // file is replaced whole, so a reader always sees a whole file.
@@ -26,11 +33,11 @@ public:
     // The stored seasons for a view that writes nothing: a missing file is not created, and a
     // damaged one is told as loadSeasons tells it but left as it is, with what could be read of
     // it returned.
-    virtual std::vector<SeasonStats> peekSeasons() = 0;
+    virtual PeekedSeasons peekSeasons() = 0;
     // The records; all zero when none are kept yet.
     virtual CareerRecords loadRecords() = 0;
     // Both files as they are, nothing mended and nothing told: for the export, which writes
-    // only from a career it could read.
+    // only from a career it could read, and creates a missing file only then.
     virtual StoredCareer readCareer() = 0;
     // Where the career files, and the exported page, live.
     virtual QString dataDirectory() const = 0;

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "storage/damage.h"
 
+#include "play/career.h"
+#include "play/playtype.h"
+#include "play/throwrules.h"
+#include "stats/yardage.h"
 #include "storage/recordscodec.h"
 #include "storage/seasoncodec.h"
 
@@ -9,6 +13,16 @@
 
 namespace {
 
+// Attempts, completions, yards, touchdowns and interceptions of one line of a season.
+struct Line {
+    std::int64_t att = 0, comp = 0, yds = 0, td = 0, ints = 0;
+};
+
+Line lineOf(const SeasonStats& s, std::size_t line) {
+    const auto& f = SeasonPassingFields[line];
+    return {s.*f[0], s.*f[1], s.*f[2], s.*f[3], s.*f[4]};
+}
+
 bool anyNegative(std::initializer_list<std::int64_t> values) {
     for (const std::int64_t value : values)
         if (value < 0)
@@ -16,12 +30,62 @@ bool anyNegative(std::initializer_list<std::int64_t> values) {
     return false;
 }
 
-bool isPlausible(const SeasonStats& s) {
-    for (const auto& line : SeasonPassingFields)
-        for (const auto field : line)
-            if (s.*field < 0)
-                return false;
-    return s.Games >= 0 && s.Games <= 16;
+// What no throw can leave in any line: each throw adds one attempt, and at most one of a
+// completion or an interception; only a completion scores.
+QString lineImpossibility(const Line& l) {
+    if (anyNegative({l.att, l.comp, l.yds, l.td, l.ints}))
+        return QStringLiteral("a count below zero");
+    if (l.comp > l.att)
+        return QStringLiteral("more completions than attempts");
+    if (l.td > l.comp)
+        return QStringLiteral("more touchdowns than completions");
+    if (l.ints > l.att - l.comp)
+        return QStringLiteral("more interceptions than incomplete passes");
+    return {};
+}
+
+// The pass types add up to the season but for the throws judged with no play type (New Game
+// during a snap, then a press): one a game at most, counted as an attempt or an interception.
+QString sumImpossibility(const SeasonStats& s) {
+    const Line total = lineOf(s, 0);
+    Line types;
+    for (std::int16_t type = PlayType::Short; type <= PlayType::Blitz; ++type) {
+        const Line l = lineOf(s, std::size_t(type));
+        types = {types.att + l.att, types.comp + l.comp, types.yds + l.yds, types.td + l.td,
+                 types.ints + l.ints};
+    }
+    if (types.comp != total.comp || types.yds != total.yds || types.td != total.td)
+        return QStringLiteral("pass types whose completions, yards or touchdowns are not the "
+                              "season's");
+    const std::int64_t untyped = total.att - types.att;
+    if (untyped < 0 || untyped > s.Games)
+        return QStringLiteral("pass types whose attempts fall short of the season's by more "
+                              "than its games");
+    if (total.ints - types.ints < 0 || total.ints - types.ints > untyped)
+        return QStringLiteral("pass types whose interceptions are not the season's");
+    return {};
+}
+
+// Why no game could have written the season; empty when one could.
+QString seasonImpossibility(const SeasonStats& s) {
+    if (s.Games < 0 || s.Games > GamesInSeason)
+        return QStringLiteral("games outside 0 to %1").arg(GamesInSeason);
+    for (std::size_t line = 0; line < SeasonPassingFields.size(); ++line)
+        if (QString why = lineImpossibility(lineOf(s, line)); !why.isEmpty())
+            return why;
+    const Line total = lineOf(s, 0);
+    if (s.Games == 0 && total.att > 0)
+        return QStringLiteral("throws in a season of no games");
+    if (total.att > std::int64_t(MostAttemptsInGame) * s.Games)
+        return QStringLiteral("more than %1 attempts a game").arg(MostAttemptsInGame);
+    for (std::int16_t type = PlayType::Short; type <= PlayType::Blitz; ++type) {
+        const Line l = lineOf(s, std::size_t(type));
+        if (l.yds > std::int64_t(longestGain(type)) * l.comp)
+            return QStringLiteral("more %1 yards than %2 a completion")
+                .arg(PlayType::name(type))
+                .arg(longestGain(type));
+    }
+    return sumImpossibility(s);
 }
 
 bool isPlausible(const CareerRecords& r) {
@@ -31,33 +95,77 @@ bool isPlausible(const CareerRecords& r) {
                          r.BestSeasonRating.tenThousandths});
 }
 
+QString lengthProblem(qsizetype size) {
+    if (size > LongestSeasonsFile)
+        return QStringLiteral("it is longer than the %1 bytes of %2 seasons")
+            .arg(LongestSeasonsFile)
+            .arg(MostSeasonRecords);
+    if (size % SeasonRecordSize != 0)
+        return QStringLiteral("its length of %1 bytes is not a whole number of seasons").arg(size);
+    return {};
+}
+
 } // namespace
 
 SeasonsContent readSeasonsContent(const QByteArray& bytes) {
     SeasonsContent content;
     QStringList problems;
-    if (const qsizetype extra = bytes.size() % SeasonRecordSize; extra != 0)
-        problems << QStringLiteral("its length of %1 bytes is not a whole number of seasons")
-                        .arg(bytes.size());
-    const qsizetype whole = bytes.size() / SeasonRecordSize;
-    for (qsizetype n = 0; n < whole; ++n) {
-        SeasonStats season = decodeSeason(QByteArrayView(bytes).sliced(n * SeasonRecordSize));
-        if (!isPlausible(season)) {
-            problems << QStringLiteral("season %1 holds impossible figures").arg(n + 1);
-            season = SeasonStats{};
-            season.Season = static_cast<std::int32_t>(n + 1);
+    if (QString problem = lengthProblem(bytes.size()); !problem.isEmpty())
+        problems << problem;
+    content.cut = bytes.size() > LongestSeasonsFile;
+    const qsizetype whole = std::min(bytes.size(), LongestSeasonsFile) / SeasonRecordSize;
+    QStringList misnumbered;
+    for (qsizetype n = 1; n <= whole; ++n) {
+        SeasonStats season = decodeSeason(QByteArrayView(bytes).sliced((n - 1) * SeasonRecordSize));
+        if (season.Season != n) {
+            misnumbered << QStringLiteral("season %1 is numbered %2").arg(n).arg(season.Season);
+            season.Season = std::int32_t(n);
+        }
+        if (QString why = seasonImpossibility(season); !why.isEmpty()) {
+            problems << QStringLiteral("season %1 holds impossible figures (%2)").arg(n).arg(why);
+            season = SeasonStats{.Season = std::int32_t(n)};
+            content.emptied.push_back(int(n));
         }
         content.seasons.push_back(season);
     }
+    // Told once, however many seasons a stray file misnumbers.
+    if (misnumbered.size() == 1)
+        problems << misnumbered;
+    else if (!misnumbered.isEmpty())
+        problems << QStringLiteral("%1 seasons are numbered out of place, as %2")
+                        .arg(misnumbered.size())
+                        .arg(misnumbered.first());
     content.problem = problems.join(QStringLiteral("; "));
     return content;
+}
+
+QString leftOutText(const SeasonsContent& content) {
+    QStringList parts;
+    if (!content.emptied.empty()) {
+        QStringList numbers;
+        for (const int number : content.emptied)
+            numbers << QString::number(number);
+        parts << (content.emptied.size() == 1 ? QStringLiteral("Season %1 is left out, as it "
+                                                               "is damaged.")
+                                              : QStringLiteral("Seasons %1 are left out, as "
+                                                               "they are damaged."))
+                     .arg(numbers.join(QStringLiteral(", ")));
+    }
+    if (content.cut)
+        parts << QStringLiteral("Any season after season %1 is left out, as the file is too "
+                                "long.")
+                     .arg(MostSeasonRecords);
+    return parts.join(u' ');
 }
 
 RecordsContent readRecordsContent(const QByteArray& bytes) {
     RecordsContent content;
     if (bytes.isEmpty())
         return content;
-    if (bytes.size() != RecordsRecordSize)
+    if (bytes.size() > RecordsRecordSize)
+        content.problem =
+            QStringLiteral("it is longer than the %1 bytes of one record").arg(RecordsRecordSize);
+    else if (bytes.size() != RecordsRecordSize)
         content.problem = QStringLiteral("its length of %1 bytes is not the %2 of one record")
                               .arg(bytes.size())
                               .arg(RecordsRecordSize);

@@ -41,15 +41,11 @@ QString mendRecords(QByteArray& bytes) {
     return content.problem;
 }
 
-// The seasons a reader lists: records 1 to 100.
-std::vector<SeasonStats> listedSeasons(const QByteArray& bytes) {
-    std::vector<SeasonStats> seasons = readSeasonsContent(bytes).seasons;
-    if (seasons.size() > MostSeasonRecords)
-        seasons.resize(MostSeasonRecords);
-    return seasons;
-}
-
 } // namespace
+
+// How each career file is read: never more than its longest whole content and one byte.
+const FileCareer::Layout FileCareer::seasonsLayout{mendSeasons, LongestSeasonsFile};
+const FileCareer::Layout FileCareer::recordsLayout{mendRecords, RecordsRecordSize};
 
 FileCareer::FileCareer(QString dataDirectory, Messenger& messenger)
     : m_dataDirectory(std::move(dataDirectory)), m_messenger(messenger) {}
@@ -62,16 +58,17 @@ QString FileCareer::recordsPath() const {
     return QDir(m_dataDirectory).filePath(QStringLiteral("gdk.rec"));
 }
 
-FileCareer::Read FileCareer::readFile(const QString& path, Mend mend, OnDamage onDamage) {
-    // A missing file is made empty, as a career has always begun, unless the file is to be left
-    // alone; missing or not, it reads as empty.
-    if (onDamage != OnDamage::LeaveAlone)
+FileCareer::Read FileCareer::readFile(const QString& path, const Layout& layout,
+                                      OnDamage onDamage) {
+    // A missing file is made empty, as a career has always begun, unless the file is only read;
+    // missing or not, it reads as empty.
+    if (onDamage == OnDamage::MendLocked || onDamage == OnDamage::MendLocking)
         createIfMissing(path);
-    const ReadResult read = readWholeFile(path);
+    const ReadResult read = readUpTo(path, layout.longest);
     if (!read.error.isEmpty())
         return {{}, failureText(path, read.error)};
     QByteArray mended = read.bytes;
-    const QString problem = mend(mended);
+    const QString problem = layout.mend(mended);
     if (problem.isEmpty())
         return {read.bytes, {}};
     switch (onDamage) {
@@ -82,30 +79,31 @@ FileCareer::Read FileCareer::readFile(const QString& path, Mend mend, OnDamage o
              QStringLiteral("%1 is damaged: %2.\nIt is left as it is, and this view shows what "
                             "could be read.")
                  .arg(QDir::toNativeSeparators(path), problem));
-        return {mended, {}};
+        return {read.bytes, {}};
     case OnDamage::MendLocking: {
         FileLock lock(path);
         if (!lock.error().isEmpty())
             return {{}, failureText(path, problem + QStringLiteral(", and ") + lock.error())};
         // Read again: another copy of the game may have mended it meanwhile.
-        return readFile(path, mend, OnDamage::MendLocked);
+        return readFile(path, layout, OnDamage::MendLocked);
     }
     case OnDamage::MendLocked:
         break;
     }
-    if (QString kept = keepDamaged(path, problem, mended); !kept.isEmpty())
+    if (QString kept = keepDamaged(path, problem, read.bytes, {mended, layout.longest});
+        !kept.isEmpty())
         return {{}, kept};
     return {mended, {}};
 }
 
 QString FileCareer::keepDamaged(const QString& path, const QString& problem,
-                                const QByteArray& repaired) {
+                                const QByteArray& damaged, const Content& repaired) {
     QString error;
-    const std::optional<QString> copy = keepCopy(path, QStringLiteral("damaged"), error);
+    const std::optional<QString> copy = keepAside(path, QStringLiteral("damaged"), damaged, error);
     if (!copy)
         return failureText(path, problem + QStringLiteral(", and no copy of it could be kept (") +
                                      error + u')');
-    if (QString written = replaceFile(path, repaired); !written.isEmpty())
+    if (QString written = replaceFile(path, repaired.bytes, repaired.longest); !written.isEmpty())
         return written;
     tell(true, damagedTitle,
          QStringLiteral("%1 is damaged: %2.\nIt has been kept as %3, and the game "
@@ -122,7 +120,7 @@ QString FileCareer::underLock(const QString& path, const std::function<QString()
 }
 
 bool FileCareer::openStats(GameState& state) {
-    const Read read = readFile(seasonsPath(), mendSeasons, OnDamage::MendLocking);
+    const Read read = readFile(seasonsPath(), seasonsLayout, OnDamage::MendLocking);
     const bool open =
         read.error.isEmpty() && loadCurrentSeason(readSeasonsContent(read.bytes).seasons, state);
     if (!read.error.isEmpty())
@@ -147,7 +145,7 @@ bool FileCareer::loadCurrentSeason(const std::vector<SeasonStats>& seasons, Game
 }
 
 QString FileCareer::addGame(const GameState& state) {
-    const Read read = readFile(seasonsPath(), mendSeasons, OnDamage::MendLocked);
+    const Read read = readFile(seasonsPath(), seasonsLayout, OnDamage::MendLocked);
     if (!read.error.isEmpty())
         return read.error;
     std::vector<SeasonStats> seasons = readSeasonsContent(read.bytes).seasons;
@@ -159,7 +157,8 @@ QString FileCareer::addGame(const GameState& state) {
     if (seasons.size() < n)
         seasons.resize(n);
     seasons[n - 1] = season;
-    if (QString written = replaceFile(seasonsPath(), seasonsBytes(seasons)); !written.isEmpty())
+    if (QString written = replaceFile(seasonsPath(), seasonsBytes(seasons), LongestSeasonsFile);
+        !written.isEmpty())
         return written;
     m_currentSeason = season;
     return {};
@@ -187,12 +186,12 @@ bool FileCareer::saveStats(const GameState& state) {
 
 bool FileCareer::updateRecords(const std::function<void(CareerRecords&)>& update) {
     const auto change = [&]() -> QString {
-        const Read read = readFile(recordsPath(), mendRecords, OnDamage::MendLocked);
+        const Read read = readFile(recordsPath(), recordsLayout, OnDamage::MendLocked);
         if (!read.error.isEmpty())
             return read.error;
         CareerRecords records = readRecordsContent(read.bytes).records;
         update(records);
-        return replaceFile(recordsPath(), encodeRecords(records));
+        return replaceFile(recordsPath(), encodeRecords(records), RecordsRecordSize);
     };
     if (withRetry(QStringLiteral("Records Not Saved"),
                   QStringLiteral("The records could not be saved"),
@@ -218,24 +217,28 @@ void FileCareer::clearCareer() {
                          QStringLiteral("The career could not be cleared.\n") + error);
 }
 
-std::vector<SeasonStats> FileCareer::listSeasons(OnDamage onDamage) {
-    const Read read = readFile(seasonsPath(), mendSeasons, onDamage);
+FileCareer::Read FileCareer::readSeasons(OnDamage onDamage) {
+    const Read read = readFile(seasonsPath(), seasonsLayout, onDamage);
     if (!read.error.isEmpty())
         tell(true, QStringLiteral("Career Stats Not Read"), read.error);
     deliverNotices();
-    return listedSeasons(read.bytes);
+    return read;
 }
 
 std::vector<SeasonStats> FileCareer::loadSeasons() {
-    return listSeasons(OnDamage::MendLocking);
+    return readSeasonsContent(readSeasons(OnDamage::MendLocking).bytes).seasons;
 }
 
-std::vector<SeasonStats> FileCareer::peekSeasons() {
-    return listSeasons(OnDamage::LeaveAlone);
+PeekedSeasons FileCareer::peekSeasons() {
+    const Read read = readSeasons(OnDamage::LeaveAlone);
+    if (!read.error.isEmpty())
+        return {{}, QStringLiteral("The career could not be read: %1.").arg(read.error)};
+    const SeasonsContent content = readSeasonsContent(read.bytes);
+    return {content.seasons, leftOutText(content)};
 }
 
 CareerRecords FileCareer::loadRecords() {
-    const Read read = readFile(recordsPath(), mendRecords, OnDamage::MendLocking);
+    const Read read = readFile(recordsPath(), recordsLayout, OnDamage::MendLocking);
     if (!read.error.isEmpty())
         tell(true, QStringLiteral("Records Not Read"), read.error);
     deliverNotices();
@@ -243,15 +246,20 @@ CareerRecords FileCareer::loadRecords() {
 }
 
 StoredCareer FileCareer::readCareer() {
-    const Read seasons = readFile(seasonsPath(), mendSeasons, OnDamage::Refuse);
-    const Read records = readFile(recordsPath(), mendRecords, OnDamage::Refuse);
+    const Read seasons = readFile(seasonsPath(), seasonsLayout, OnDamage::Refuse);
+    const Read records = readFile(recordsPath(), recordsLayout, OnDamage::Refuse);
     QStringList errors;
     for (const QString& error : {seasons.error, records.error})
         if (!error.isEmpty())
             errors << error;
     if (!errors.isEmpty())
         return {{}, {}, errors.join(u'\n')};
-    return {listedSeasons(seasons.bytes), readRecordsContent(records.bytes).records, {}};
+    // Only a career that could be read leaves its files behind, as every reading that goes on
+    // does.
+    createIfMissing(seasonsPath());
+    createIfMissing(recordsPath());
+    return {
+        readSeasonsContent(seasons.bytes).seasons, readRecordsContent(records.bytes).records, {}};
 }
 
 bool FileCareer::withRetry(const QString& title, const QString& what,

@@ -29,7 +29,7 @@ public:
 
     // At most 100 seasons; a missing file is created empty where that can be done.
     std::vector<SeasonStats> loadSeasons() override;
-    std::vector<SeasonStats> peekSeasons() override;
+    PeekedSeasons peekSeasons() override;
     // A missing file is created empty where that can be done, and reads as all zero.
     CareerRecords loadRecords() override;
     StoredCareer readCareer() override;
@@ -53,15 +53,27 @@ private:
     };
     // Returns what is wrong with the bytes and puts what can be kept of them in their place.
     using Mend = QString (*)(QByteArray& bytes);
+    // A career file's content: how it is mended, and the longest it can be.
+    struct Layout {
+        Mend mend;
+        qint64 longest;
+    };
+    static const Layout seasonsLayout;
+    static const Layout recordsLayout;
+    struct Content {
+        QByteArray bytes;
+        qint64 longest;
+    };
     struct Notice {
         bool warning;
         QString title;
         QString text;
     };
 
-    Read readFile(const QString& path, Mend mend, OnDamage onDamage);
-    std::vector<SeasonStats> listSeasons(OnDamage onDamage);
-    QString keepDamaged(const QString& path, const QString& problem, const QByteArray& repaired);
+    Read readFile(const QString& path, const Layout& layout, OnDamage onDamage);
+    Read readSeasons(OnDamage onDamage);
+    QString keepDamaged(const QString& path, const QString& problem, const QByteArray& damaged,
+                        const Content& repaired);
     QString underLock(const QString& path, const std::function<QString()>& change);
     QString addGame(const GameState& state);
     bool loadCurrentSeason(const std::vector<SeasonStats>& seasons, GameState& state);

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -62,22 +63,53 @@ QString flushDirectory(const QString& path) {
 }
 
 // The reason a replacement failed, or empty.
-QString replacementFailure(const QString& path, const QByteArray& bytes) {
+QString replacementFailure(const QString& path, const QByteArray& bytes, qint64 limit) {
     const bool existed = QFileInfo::exists(path);
     // Kept to be put back should the new name not reach the disk.
-    const ReadResult old = readWholeFile(path);
+    const ReadResult old = readUpTo(path, limit);
     if (!old.error.isEmpty())
         return old.error;
+    // Longer than the game ever writes there, it is no file of the game's (a damaged one has
+    // been kept aside before it is mended), and is not read whole to be put back.
+    const bool restorable = old.bytes.size() <= limit;
     if (QString error = writeAndRename(path, bytes); !error.isEmpty())
         return error;
     const QString error = flushDirectory(path);
     if (error.isEmpty())
         return {};
-    if (existed)
-        writeAndRename(path, old.bytes);
-    else
+    if (!existed)
         QFile::remove(path);
+    else if (restorable)
+        writeAndRename(path, old.bytes);
     return QStringLiteral("its directory could not be flushed to disk (%1)").arg(error);
+}
+
+QString notRegularReason(mode_t mode) {
+    const char* kind = S_ISFIFO(mode)   ? "a named pipe"
+                       : S_ISDIR(mode)  ? "a directory"
+                       : S_ISCHR(mode)  ? "a character device"
+                       : S_ISBLK(mode)  ? "a block device"
+                       : S_ISSOCK(mode) ? "a socket"
+                                        : "no file";
+    return QStringLiteral("it is %1, not a regular file").arg(QLatin1StringView(kind));
+}
+
+// Reads from `fd` until its end or `most` bytes.
+ReadResult readOpened(int fd, qint64 most) {
+    QByteArray bytes(most, Qt::Uninitialized);
+    qint64 filled = 0;
+    while (filled < most) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, std::size_t(most - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return {{}, qt_error_string(errno)};
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.truncate(filled);
+    return {bytes, {}};
 }
 
 } // namespace
@@ -86,16 +118,27 @@ void setFileFault(FileFault fault) {
     fileFault() = std::move(fault);
 }
 
-ReadResult readWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, file.errorString()};
-    return {bytes, {}};
+ReadResult readUpTo(const QString& path, qint64 limit) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    // Judged before the open: opening a socket fails, and opening a pipe could wait for ever.
+    if (::stat(name.constData(), &info) != 0)
+        return errno == ENOENT ? ReadResult{} : ReadResult{{}, qt_error_string(errno)};
+    if (!S_ISREG(info.st_mode))
+        return {{}, notRegularReason(info.st_mode)};
+    // Non-blocking, so that a pipe put in the file's place since cannot hold the open up.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? ReadResult{} : ReadResult{{}, qt_error_string(errno)};
+    ReadResult read;
+    if (::fstat(fd, &info) != 0)
+        read.error = qt_error_string(errno);
+    else if (!S_ISREG(info.st_mode))
+        read.error = notRegularReason(info.st_mode);
+    else
+        read = readOpened(fd, limit + 1);
+    ::close(fd);
+    return read;
 }
 
 QString failureText(const QString& path, const QString& reason) {
@@ -109,8 +152,8 @@ void createIfMissing(const QString& path) {
     file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
-QString replaceFile(const QString& path, const QByteArray& bytes) {
-    const QString reason = replacementFailure(path, bytes);
+QString replaceFile(const QString& path, const QByteArray& bytes, qint64 limit) {
+    const QString reason = replacementFailure(path, bytes, limit);
     return reason.isEmpty() ? reason : failureText(path, reason);
 }
 
@@ -121,15 +164,24 @@ QString removeFile(const QString& path) {
     return file.remove() ? QString() : failureText(path, file.errorString());
 }
 
-std::optional<QString> keepCopy(const QString& path, const QString& suffix, QString& error) {
+std::optional<QString> keepAside(const QString& path, const QString& suffix,
+                                 const QByteArray& bytes, QString& error) {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = path + u'.' + suffix + u'-' + stamp;
-    for (int n = 2; QFileInfo::exists(target); ++n)
+    for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
         target = path + u'.' + suffix + u'-' + stamp + u'-' + QString::number(n);
-    QFile file(path);
-    if (!file.copy(target)) {
-        error = file.errorString();
+    // A link to what `path` points at, so that a link to a file keeps that file.
+    if (::linkat(AT_FDCWD, QFile::encodeName(path).constData(), AT_FDCWD,
+                 QFile::encodeName(target).constData(), AT_SYMLINK_FOLLOW) == 0)
+        return target;
+    QFile copy(target);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        error = copy.errorString();
         return std::nullopt;
     }
-    return target;
+    if (copy.write(bytes) == bytes.size() && copy.flush())
+        return target;
+    error = copy.errorString();
+    copy.remove();
+    return std::nullopt;
 }

@@ -6,13 +6,16 @@
 #include <functional>
 #include <optional>
 
-// Whole-file reads and atomic replacement, with the system's reason on failure.
+// Bounded reads of regular files and atomic replacement, with the system's reason on failure.
 struct ReadResult {
-    QByteArray bytes;
-    QString error; // empty on success; a missing file reads as empty
+    QByteArray bytes; // at most the limit and one byte more, which tells a longer file
+    QString error;    // empty on success; a missing file reads as empty
 };
 
-ReadResult readWholeFile(const QString& path);
+// Reads a regular file, never more than `limit` + 1 bytes of it, so that no file put in the
+// player's folder can exhaust memory. Anything else (a pipe, a device, a directory, a socket;
+// a link is judged by what it points at) is refused without blocking and without being read.
+ReadResult readUpTo(const QString& path, qint64 limit);
 
 // A failure as the player is told it: "<path>: <reason>", the path as the system writes it.
 QString failureText(const QString& path, const QString& reason);
@@ -24,16 +27,21 @@ void createIfMissing(const QString& path);
 // The one way a career file or the page is replaced: the bytes go to a temporary file in one
 // checked write, which is flushed to disk and checked, renamed over the old file, and then the
 // directory itself is flushed so that the new name survives a power cut. Any failing step
-// leaves the old file whole (a failed directory flush puts the old content back). Returns the
-// failure as the player is told it (failureText), or empty.
-QString replaceFile(const QString& path, const QByteArray& bytes);
+// leaves the old file whole (a failed directory flush puts the old content back). The old file
+// is read for that with readUpTo(`limit`): one that is no regular file is refused, and one that
+// is longer is not put back.
+// Returns the failure as the player is told it (failureText), or empty.
+QString replaceFile(const QString& path, const QByteArray& bytes, qint64 limit);
 
 // Removes the file if it exists. Returns the failure as the player is told it, or empty.
 QString removeFile(const QString& path);
 
-// Copies the file to a new name beside it that does not exist yet; returns that name, or
-// nullopt with `error` set.
-std::optional<QString> keepCopy(const QString& path, const QString& suffix, QString& error);
+// Keeps the file under a new name beside it that does not exist yet, as a second hard link to
+// it, so that nothing is read or copied whatever its size; where the file system has no hard
+// links, `bytes` (what was read of it) are written there instead. Returns that name, or nullopt
+// with `error` set.
+std::optional<QString> keepAside(const QString& path, const QString& suffix,
+                                 const QByteArray& bytes, QString& error);
 
 // The steps of a replacement that tests can fail or trace; each system call of it failing in
 // turn is the fault-point test's.

@@ -10,6 +10,9 @@
 namespace {
 
 const QString notSaved = QStringLiteral("File Not Saved");
+// Far more than the page of the longest career and name: a longer file there is not the game's
+// page, and is not read to be put back should the new page fail.
+constexpr qint64 longestPage = 4 * 1024 * 1024;
 
 QByteArray pageBytes(const QStringList& lines) {
     // The page is escaped to ASCII, so Latin-1 loses nothing and any reader agrees.
@@ -22,7 +25,7 @@ ExportOutcome runExport(const QString& dataDirectory, const std::vector<SeasonSt
                         const CareerRecords& records, const QString& name, const QString& point) {
     const QString path = QDir(dataDirectory).filePath(QString::fromLatin1(exportFileName));
     const QString error =
-        replaceFile(path, pageBytes(exportPageLines(seasons, records, name, point)));
+        replaceFile(path, pageBytes(exportPageLines(seasons, records, name, point)), longestPage);
     if (!error.isEmpty())
         return {false, notSaved, QStringLiteral("The career page could not be saved to ") + error};
     return {true, QStringLiteral("File Saved"),

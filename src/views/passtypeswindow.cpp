@@ -25,9 +25,9 @@ QStringList cellsOf(const PassingTexts& t) {
 
 } // namespace
 
-PassTypesWindow::PassTypesWindow(std::vector<SeasonStats> seasons, QString decimalPoint,
-                                 QWidget* parent)
-    : QDialog(parent), m_seasons(std::move(seasons)), m_decimalPoint(std::move(decimalPoint)) {
+PassTypesWindow::PassTypesWindow(PeekedSeasons peeked, QString decimalPoint, QWidget* parent)
+    : QDialog(parent), m_seasons(std::move(peeked.seasons)),
+      m_decimalPoint(std::move(decimalPoint)) {
     setObjectName(QStringLiteral("frmPassTypes"));
     setWindowTitle(QStringLiteral("Pass Types"));
     setModal(true);
@@ -38,7 +38,14 @@ PassTypesWindow::PassTypesWindow(std::vector<SeasonStats> seasons, QString decim
     m_cboSpan->setObjectName(QStringLiteral("cboSpan"));
     spanLabel->setBuddy(m_cboSpan);
     buildTable();
-    auto* chart = new RatingChart(ratingTrend(m_seasons), m_decimalPoint, this);
+    const RatingTrend trend = ratingTrend(m_seasons, peeked.note);
+    // Seasons left out as damaged are named above the table; a chart with nothing to plot names
+    // them itself.
+    auto* note = new QLabel(trend.lastSeason > 0 ? peeked.note : QString(), this);
+    note->setObjectName(QStringLiteral("lblNote"));
+    note->setWordWrap(true);
+    note->setVisible(!note->text().isEmpty());
+    auto* chart = new RatingChart(trend, m_decimalPoint, this);
     chart->setObjectName(QStringLiteral("chtRating"));
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("Command1"));
@@ -51,6 +58,7 @@ PassTypesWindow::PassTypesWindow(std::vector<SeasonStats> seasons, QString decim
     buttonRow->addStretch();
     buttonRow->addWidget(close);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(note);
     layout->addLayout(spanRow);
     layout->addWidget(m_lvwPassTypes);
     layout->addWidget(chart, 1);

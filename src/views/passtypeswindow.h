@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "storage/seasonstats.h"
+#include "storage/careerarchive.h"
 
 #include <QDialog>
 #include <vector>
@@ -10,12 +10,12 @@ class QComboBox;
 class QTreeWidget;
 
 // The career split by pass type: a table for the career or one season, and the passer rating of
-// every season on a chart. It shows the seasons it is given and changes nothing.
+// every season on a chart. It shows the seasons it is given, and what was said of those that
+// could not be read, and changes nothing.
 class PassTypesWindow : public QDialog {
     Q_OBJECT
 public:
-    PassTypesWindow(std::vector<SeasonStats> seasons, QString decimalPoint,
-                    QWidget* parent = nullptr);
+    PassTypesWindow(PeekedSeasons peeked, QString decimalPoint, QWidget* parent = nullptr);
 
 private slots:
     void cboSpan_Changed(int index);

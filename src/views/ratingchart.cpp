@@ -129,7 +129,7 @@ void RatingChart::paintEvent(QPaintEvent*) {
     drawAxes(painter);
     if (m_trend.lastSeason == 0) {
         painter.setPen(Qt::black);
-        painter.drawText(plotArea(), Qt::AlignCenter | Qt::TextWordWrap, noSeasonPlayedText());
+        painter.drawText(plotArea(), Qt::AlignCenter | Qt::TextWordWrap, m_trend.emptyText);
         return;
     }
     for (std::size_t line = 0; line < PassLineCount; ++line)

@@ -5,8 +5,9 @@
 
 #include <QStringList>
 
-RatingTrend ratingTrend(const std::vector<SeasonStats>& seasons) {
+RatingTrend ratingTrend(const std::vector<SeasonStats>& seasons, const QString& note) {
     RatingTrend trend;
+    trend.emptyText = note.isEmpty() ? QStringLiteral("No season has been played yet.") : note;
     for (std::size_t line = 0; line < PassLineCount; ++line)
         trend.lines[line].name = passLineName(line);
     for (const int number : playedSeasons(seasons)) {
@@ -28,7 +29,7 @@ QString ratingPointText(const RatingLine& line, const RatingPoint& point,
 
 QString ratingTrendDescription(const RatingTrend& trend, const QString& decimalPoint) {
     if (trend.lastSeason == 0)
-        return noSeasonPlayedText();
+        return trend.emptyText;
     QStringList parts{
         QStringLiteral("Passer rating by season, seasons 1 to %1.").arg(trend.lastSeason)};
     for (const RatingLine& line : trend.lines) {
@@ -41,8 +42,4 @@ QString ratingTrendDescription(const RatingTrend& trend, const QString& decimalP
                      u'.';
     }
     return parts.join(u' ');
-}
-
-QString noSeasonPlayedText() {
-    return QStringLiteral("No season has been played yet.");
 }

@@ -25,11 +25,14 @@ struct RatingLine {
 struct RatingTrend {
     int lastSeason = 0; // 0: no season has been played
     std::array<RatingLine, PassLineCount> lines;
+    QString emptyText; // shown in place of the lines when there is nothing to plot
 };
 
 inline constexpr double RatingChartTop = 158.33;
 
-RatingTrend ratingTrend(const std::vector<SeasonStats>& seasons);
+// `note` says why the seasons are not all there (unread, or left out as damaged); it is shown
+// when nothing can be plotted, and otherwise that no season has been played.
+RatingTrend ratingTrend(const std::vector<SeasonStats>& seasons, const QString& note = {});
 
 // What one point says on hover: "Long Pass, season 2: 95.83".
 QString ratingPointText(const RatingLine& line, const RatingPoint& point,
@@ -37,6 +40,3 @@ QString ratingPointText(const RatingLine& line, const RatingPoint& point,
 
 // The chart read out: every line with its values, or that no season has been played.
 QString ratingTrendDescription(const RatingTrend& trend, const QString& decimalPoint);
-
-// Shown in place of the lines when there is nothing to plot.
-QString noSeasonPlayedText();

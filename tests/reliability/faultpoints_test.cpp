@@ -50,12 +50,24 @@ struct Outcome {
 Outcome perform(const QString& operation, int games, const QByteArray& point, int error, int at) {
     QTemporaryDir dir;
     // Season 1: games, attempts, completions, yards.
-    write(dir.filePath("gdk.dat"), encodeSeason({1, games, 30 * games, 20 * games, 250 * games}));
+    write(dir.filePath("gdk.dat"), encodeSeason({.Season = 1,
+                                                 .Games = games,
+                                                 .Att = 30 * games,
+                                                 .Comp = 20 * games,
+                                                 .Yds = 250 * games,
+                                                 .BlitzAtt = 30 * games,
+                                                 .BlitzComp = 20 * games,
+                                                 .BlitzYds = 250 * games}));
     write(dir.filePath("gdk.rec"), QByteArray::fromHex("2c01").leftJustified(52, 0)); // 300 yards
     write(dir.filePath("gdk.html"), "<p>the page of an earlier export</p>\r\n");
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
-    const GameState game{.GameAttempts = 32, .GameCompletions = 25, .GameYards = 420};
+    const GameState game{.GameAttempts = 32,
+                         .GameCompletions = 25,
+                         .GameYards = 420,
+                         .GameBlitzAttempts = 32,
+                         .GameBlitzCompletions = 25,
+                         .GameBlitzYards = 420};
     GameState state;
     Outcome o;
     o.before = careerFiles(dir.path());

@@ -25,7 +25,9 @@
 
 namespace {
 
-const GameState aGame{.GameAttempts = 30, .GameShortAttempts = 5, .GameBlitzINTs = 1};
+// One throw judged with no play type (New Game during a snap), intercepted.
+const GameState aGame{
+    .GameAttempts = 30, .GameINTs = 1, .GameShortAttempts = 5, .GameBlitzAttempts = 24};
 
 // The ten records in file order, percentages and ratings in hundredths.
 QString recordsText(const CareerRecords& r) {
@@ -40,11 +42,17 @@ QString recordsText(const CareerRecords& r) {
 QByteArray fileOf(const QString& recipe) {
     QByteArray bytes;
     for (const QString& step : recipe.split(u' ', Qt::SkipEmptyParts)) {
-        const QStringList part = step.split(u':');
+        const QStringList part = step.section(u'*', 0, 0).split(u':');
         const auto number = [&](int at) { return part.value(at).toInt(); };
         if (part[0] == QStringLiteral("season")) {
-            const auto n = std::int32_t(bytes.size() / SeasonRecordSize + 1);
-            bytes += encodeSeason({.Season = n, .Games = number(1), .Att = number(2)});
+            const int times = step.contains(u'*') ? step.section(u'*', 1).toInt() : 1;
+            for (int time = 0; time < times; ++time) {
+                const auto n = std::int32_t(bytes.size() / SeasonRecordSize + 1);
+                bytes += encodeSeason({.Season = part.size() > 3 ? number(3) : n,
+                                       .Games = number(1),
+                                       .Att = number(2),
+                                       .ShortAtt = number(2)});
+            }
         } else if (part[0] == QStringLiteral("records")) {
             bytes += encodeRecords({number(1), 0, 0, 0, {}, 0, 0, 0, {}, {}});
         } else {
@@ -136,7 +144,8 @@ void CareerFilesTest::reservedBytesSurviveAnUpdate() {
     QCOMPARE(bytes.size(), 110);
     QCOMPARE(bytes.first(12), QByteArray::fromHex("01000000 03000000 1e000000"));
     QCOMPARE(bytes.mid(28, 6), QByteArray::fromHex("5b7a 05000000")); // Reserved, ShortAtt
-    QCOMPARE(bytes.mid(106), QByteArray::fromHex("01000000"));        // BlitzInt, the last
+    QCOMPARE(bytes.mid(90, 4), QByteArray::fromHex("18000000"));      // BlitzAtt
+    QCOMPARE(bytes.mid(106), QByteArray::fromHex("00000000"));        // BlitzInt, the last
 }
 
 void CareerFilesTest::damagedFilesAreToldAndKept() {
@@ -154,7 +163,7 @@ void CareerFilesTest::damagedFilesAreToldAndKept() {
                                 s.SeasonAttempts),
               "reads");
     else if (reader == QStringLiteral("peek"))
-        QTEST(QStringLiteral("%1 seasons").arg(c.career.peekSeasons().size()), "reads");
+        QTEST(QStringLiteral("%1 seasons").arg(c.career.peekSeasons().seasons.size()), "reads");
     else
         QTEST(QStringLiteral("%1 yards").arg(c.career.loadRecords().MostGameYds), "reads");
     // Unless only looked at, a damaged file is kept under another name and mended.

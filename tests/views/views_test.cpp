@@ -131,8 +131,11 @@ void ViewsTest::anUnreadableCareerWritesNoPage() {
                                              char(content.section(u'*', 1).toInt(nullptr, 16))));
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
+    const QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const ExportOutcome outcome = exportCareer(career, QStringLiteral("Sam"), QStringLiteral("."));
     QCOMPARE(outcome.title, QStringLiteral("File Not Saved"));
+    // Nothing is created: not the missing career file, nor a page.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
     QVERIFY2(outcome.text.contains(dir.filePath(file) + QStringLiteral(": ")) &&
                  outcome.text.contains(reason),
              qPrintable(outcome.text));
@@ -148,7 +151,7 @@ void ViewsTest::passTypes() {
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
     write(career.seasonsPath(), file == u"prepared" ? twoSeasonsOfPassTypes() : QByteArray());
-    const std::vector<SeasonStats> seasons = career.peekSeasons();
+    const std::vector<SeasonStats> seasons = career.peekSeasons().seasons;
     const QString point = QStringLiteral(".");
     if (span == u"chart") {
         QCOMPARE(ratingTrendDescription(ratingTrend(seasons), point), texts);

@@ -59,10 +59,11 @@ QString sumImpossibility(const SeasonStats& s) {
                               "season's");
     const std::int64_t untyped = total.att - types.att;
     if (untyped < 0 || untyped > s.Games)
-        return QStringLiteral("pass types whose attempts fall short of the season's by more "
-                              "than its games");
+        return QStringLiteral("pass types whose attempts are not the season's, but for one a "
+                              "game");
     if (total.ints - types.ints < 0 || total.ints - types.ints > untyped)
-        return QStringLiteral("pass types whose interceptions are not the season's");
+        return QStringLiteral("pass types whose interceptions are not the season's, but for "
+                              "throws with no play type");
     return {};
 }
 

@@ -3,6 +3,7 @@
 // and a directory that takes nothing. Each check is a test of its own in CTest.
 #include "support/datatable.h"
 #include "support/filebytes.h"
+#include "support/hostilefile.h"
 
 #include "storage/damage.h"
 
@@ -75,6 +76,8 @@ private slots:
     void twoRunsOnOneDirectoryKeepEveryGame();
     void aDirectoryTakingNothingIsTold_data() { addTableRows("storage/unwritable.txt"); }
     void aDirectoryTakingNothingIsTold();
+    void theExportRefusesAHostileFile_data() { addTableRows("storage/hostile-files.txt"); }
+    void theExportRefusesAHostileFile();
 };
 
 // Every kill is followed by a run on the same directory, which a torn record or a lost game
@@ -176,6 +179,28 @@ void SimRunsTest::aDirectoryTakingNothingIsTold() {
                  qPrintable(run.err));
         QCOMPARE(files(), before);
     }
+}
+
+// The export of the simulator, as of the window, reads a pipe, a device or a directory not at all
+// and a huge file no further than its longest content, and writes nothing.
+void SimRunsTest::theExportRefusesAHostileFile() {
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir temporary;
+    const QString dir = temporary.path();
+    QCOMPARE(finish(start(dir, oneGame)).status, 0);
+    QVERIFY(QFile::remove(dir + '/' + file));
+    QVERIFY(makeHostileFile(dir + '/' + file, kind));
+    const QString other = dir + (file == u"gdk.dat" ? "/gdk.rec" : "/gdk.dat");
+    const QByteArray otherBytes = contents(other);
+    const QString shape = fileShape(dir + '/' + file);
+    const Run run = finish(start(dir, {"--export", "Sam"}));
+    const QString told = dir + '/' + file + (kind == u"huge" ? ": it is damaged: " : ": ") + reason;
+    QVERIFY2(run.status == 1 && run.err.contains(told), qPrintable(run.err));
+    QCOMPARE(fileShape(dir + '/' + file), shape);
+    QCOMPARE(contents(other), otherBytes);
+    QVERIFY(!QFileInfo::exists(dir + "/gdk.html"));
 }
 
 QTEST_GUILESS_MAIN(SimRunsTest)

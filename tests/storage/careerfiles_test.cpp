@@ -5,9 +5,14 @@
 // fault-point test's, and a directory that takes nothing the simulator runs'.
 #include "support/datatable.h"
 #include "support/filebytes.h"
+#include "support/hostilefile.h"
 #include "support/recordingmessenger.h"
 
+#include "play/draws.h"
+#include "play/gamesession.h"
 #include "play/gamestate.h"
+#include "play/randomsource.h"
+#include "play/throwrules.h"
 #include "storage/damage.h"
 #include "storage/datadirectory.h"
 #include "storage/filecareer.h"
@@ -92,6 +97,56 @@ private:
     QDir m_directory;
 };
 
+// A season of impossible-seasons.txt: the table's possible season with the row's changes.
+SeasonStats changedSeason(const QString& changes) {
+    SeasonStats s{.Season = 1, .Games = 2, .Att = 60, .Comp = 30, .Yds = 400, .TD = 3, .Int = 2};
+    const int types[4][5] = {
+        {15, 10, 80, 1, 0}, {15, 8, 100, 1, 1}, {15, 6, 120, 0, 1}, {14, 6, 100, 1, 0}};
+    for (std::size_t line = 1; line < SeasonPassingFields.size(); ++line)
+        for (std::size_t field = 0; field < 5; ++field)
+            s.*SeasonPassingFields[line][field] = types[line - 1][field];
+    const QStringList lines{"short", "medium", "long", "blitz"};
+    const QStringList fields{"att", "comp", "yds", "td", "int"};
+    for (const QString& change : changes.split(u' ', Qt::SkipEmptyParts)) {
+        QString name = change.section(u'=', 0, 0);
+        const int value = change.section(u'=', 1).toInt();
+        if (name == u"season" || name == u"games") {
+            (name == u"season" ? s.Season : s.Games) = value;
+            continue;
+        }
+        qsizetype line = 0;
+        while (line < lines.size() && !name.startsWith(lines[line]))
+            ++line;
+        line = line == lines.size() ? 0 : line + 1;
+        const qsizetype field = fields.indexOf(line ? name.mid(lines[line - 1].size()) : name);
+        if (field < 0)
+            qFatal("impossible-seasons.txt: no field %s", qPrintable(name));
+        s.*SeasonPassingFields[std::size_t(line)][std::size_t(field)] = value;
+    }
+    return s;
+}
+
+// Plays the started game to its end, stopping the meter at each value from 1 to a full meter in
+// turn, and now and then choosing New Game during a snap, so that the throw has no play type.
+void playThrough(GameSession& session, RandomSource& random, int& stop) {
+    while (session.playing()) {
+        session.press();
+        stop = stop % MeterMaximum + 1;
+        if (drawFloorPlusOne(random, 50) == 1)
+            session.newGame(); // the meter stands still until the press
+        else
+            while (session.meterRunning() && session.state().Meter < stop)
+                session.tick();
+        session.press();
+    }
+}
+
+// Where many saves cost no disk flushes.
+QString scratchDirectory() {
+    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/gridlark-XXXXXX")
+                                                     : QDir::tempPath() + "/gridlark-XXXXXX";
+}
+
 struct CareerDir {
     QTemporaryDir dir;
     RecordingMessenger messenger;
@@ -109,6 +164,11 @@ private slots:
     void reservedBytesSurviveAnUpdate();
     void damagedFilesAreToldAndKept_data() { addTableRows("storage/damaged-files.txt"); }
     void damagedFilesAreToldAndKept();
+    void impossibleSeasonsAreDamaged_data() { addTableRows("storage/impossible-seasons.txt"); }
+    void impossibleSeasonsAreDamaged();
+    void noPlayedCareerIsDamaged();
+    void hostileFilesAreRefusedUnread_data() { addTableRows("storage/hostile-files.txt"); }
+    void hostileFilesAreRefusedUnread();
     void aFailedSaveIsOfferedAgainAndGivenUpWhole();
     void filesAreReplacedUnderTheirLocksAndMessagesComeWithout();
     void whereTheFilesLive_data() { addTableRows("storage/data-directories.txt"); }
@@ -182,6 +242,99 @@ void CareerFilesTest::damagedFilesAreToldAndKept() {
     QVERIFY(c.career.saveStats(aGame));
     c.career.checkBestGame(aGame);
     QCOMPARE(c.messenger.messages().size(), 1);
+}
+
+void CareerFilesTest::impossibleSeasonsAreDamaged() {
+    QFETCH(QString, changes);
+    QFETCH(QString, problem);
+    const SeasonStats season = changedSeason(changes);
+    const SeasonsContent content = readSeasonsContent(encodeSeason(season));
+    QCOMPARE(content.seasons.size(), std::size_t(1));
+    SeasonStats kept = season;
+    kept.Season = 1;
+    if (problem == u"renumbered") {
+        QCOMPARE(content.problem, QStringLiteral("season 1 is numbered %1").arg(season.Season));
+    } else if (!problem.isEmpty()) {
+        QCOMPARE(content.problem, "season 1 holds impossible figures (" + problem + ')');
+        kept = SeasonStats{.Season = 1};
+    } else {
+        QCOMPARE(content.problem, QString());
+    }
+    QVERIFY(content.seasons[0] == kept);
+}
+
+// Careers as they are played never read as damaged: several seeds, two copies of the game taking
+// turns on one career (both may finish season 15 and go on to a 16th), every stop of the meter,
+// and throws with no play type. Nor does the pinned career.
+void CareerFilesTest::noPlayedCareerIsDamaged() {
+    for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+        QTemporaryDir dir(scratchDirectory());
+        RecordingMessenger messenger;
+        MixingRandomSource random(seed);
+        FileCareer first(dir.path(), messenger);
+        FileCareer second(dir.path(), messenger);
+        GameSession one(random, first, QStringLiteral("."));
+        GameSession other(random, second, QStringLiteral("."));
+        int stop = 0;
+        for (one.newGame(), other.newGame(); one.playing() || other.playing();
+             one.newGame(), other.newGame()) {
+            playThrough(one, random, stop);
+            playThrough(other, random, stop);
+        }
+        QVERIFY(contents(first.seasonsPath()).size() >= 15 * SeasonRecordSize);
+        QVERIFY(readSeasonsContent(contents(first.seasonsPath())).problem.isEmpty());
+        QVERIFY(!messenger.titles().contains(QStringLiteral("Damaged File")));
+    }
+    const QByteArray pinned = contents(QStringLiteral(GRIDLARK_TEST_DATA "/career-gdk.dat"));
+    QCOMPARE(pinned.size(), 15 * SeasonRecordSize);
+    QCOMPARE(readSeasonsContent(pinned).problem, QString());
+}
+
+void CareerFilesTest::hostileFilesAreRefusedUnread() {
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const bool seasons = file == u"gdk.dat";
+    const QStringList readers = seasons ? QStringList{"career", "pass types", "save", "export"}
+                                        : QStringList{"records", "save", "export"};
+    for (const QString& reader : readers) {
+        CareerDir c;
+        const QString path = c.dir.filePath(file);
+        const QString other = c.dir.filePath(seasons ? "gdk.rec" : "gdk.dat");
+        write(other, seasons ? QByteArray::fromHex("2c01").leftJustified(52, 0)
+                             : fileOf(QStringLiteral("season:3:90")));
+        write(c.dir.filePath("gdk.html"), "<p>an earlier page</p>");
+        QVERIFY(makeHostileFile(path, kind));
+        const QString shape = fileShape(path);
+        QStringList told;
+        if (reader == u"career")
+            c.career.loadSeasons();
+        else if (reader == u"records")
+            c.career.loadRecords();
+        else if (reader == u"pass types")
+            told << c.career.peekSeasons().note;
+        else if (reader == u"export")
+            told << exportCareer(c.career, QStringLiteral("Sam"), QStringLiteral(".")).text;
+        else if (seasons)
+            c.career.saveStats(aGame);
+        else
+            c.career.checkBestGame(aGame);
+        for (const RecordingMessenger::Message& message : c.messenger.messages())
+            told << message.text;
+        const bool damaged = kind == u"huge";
+        const bool mends = damaged && reader != u"pass types" && reader != u"export";
+        const QString expected = path +
+                                 (!damaged              ? QStringLiteral(": ")
+                                  : reader == u"export" ? QStringLiteral(": it is damaged: ")
+                                                        : QStringLiteral(" is damaged: ")) +
+                                 reason;
+        QVERIFY2(told.join(u'\n').contains(expected), qPrintable(reader + ": " + told.join(u'\n')));
+        const QStringList kept = QDir(c.dir.path()).entryList({file + ".damaged-*"});
+        QCOMPARE(kept.size(), qsizetype(mends));
+        QCOMPARE(fileShape(mends ? c.dir.filePath(kept[0]) : path), shape);
+        QCOMPARE(contents(c.dir.filePath("gdk.html")), QByteArray("<p>an earlier page</p>"));
+        QCOMPARE(QFileInfo(other).size(), seasons ? 52 : 110);
+    }
 }
 
 void CareerFilesTest::aFailedSaveIsOfferedAgainAndGivenUpWhole() {

@@ -8,6 +8,7 @@
 #include "app/pressinstant.h"
 #include "app/showfirstmessenger.h"
 #include "play/career.h"
+#include "storage/clearquestion.h"
 #include "storage/recordswindow.h"
 #include "views/careerwindow.h"
 #include "views/exportwriter.h"
@@ -68,8 +69,23 @@ void MainWindow::mnuNewGame_Click() {
 }
 
 void MainWindow::mnuClear_Click() {
+    if (!clearConfirmed())
+        return;
     m_session.clearCareer();
     render();
+}
+
+// Two keys should not cost a career: with a season stored, the player says Yes first; No is
+// the default and Esc answers No.
+bool MainWindow::clearConfirmed() {
+    const QString question = clearCareerQuestion(m_archive.dataDirectory());
+    if (question.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Clear Career Stats"), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MainWindow::mnuExit_Click() {

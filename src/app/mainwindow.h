@@ -61,6 +61,7 @@ private:
     void buildMenu();
     QGroupBox* addFrame(const char* name, const QString& caption, int top, QLabel*& label,
                         const char* labelName);
+    bool clearConfirmed();
     void render();
     void renderMeter();
     void showOnlyPicture(Picture picture);

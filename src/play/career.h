@@ -12,6 +12,9 @@ inline constexpr int SeasonsInCareer = 15;
 class Career {
 public:
     virtual ~Career() = default;
+    // Asked first at New Game: whether a finished game could be kept. When it could not, the
+    // player has been told why and no game may start.
+    virtual bool readyForNewGame() = 0;
     // Loads the current season into the season snapshot; false once the career is complete.
     virtual bool openStats(GameState& state) = 0;
     // Adds the finished game to its season; false when the game could not be kept, and then

@@ -15,6 +15,9 @@ GameSession::GameSession(RandomSource& random, Career& career, QString decimalPo
     : m_random(random), m_career(career), m_decimalPoint(std::move(decimalPoint)) {}
 
 void GameSession::newGame() {
+    // A game that could not be kept is never begun, and the one under way goes on.
+    if (!m_career.readyForNewGame())
+        return;
     m_state.clearGame();
     m_countedTicks = 0;
     m_view.currentThrow.clear();

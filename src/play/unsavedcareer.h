@@ -7,6 +7,7 @@
 // A career that keeps nothing: every game is the first of season 1 and breaks no record.
 class UnsavedCareer final : public Career {
 public:
+    bool readyForNewGame() override { return true; }
     bool openStats(GameState& state) override {
         state.SeasonNumber = 1;
         return true;

@@ -3,6 +3,7 @@
 
 #include "play/gamestate.h"
 #include "storage/damage.h"
+#include "storage/datadirectory.h"
 #include "storage/filelock.h"
 #include "storage/filestore.h"
 #include "storage/messenger.h"
@@ -12,8 +13,8 @@
 #include "storage/seasoncodec.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
-#include <utility>
 
 namespace {
 
@@ -41,14 +42,47 @@ QString mendRecords(QByteArray& bytes) {
     return content.problem;
 }
 
+// What a given-up save left of its file, true to what was there before it: a file that did not
+// exist is never said to be as it was.
+QString leftAsItWas(const QString& path, bool existed) {
+    const QString shown = QDir::toNativeSeparators(path);
+    return existed ? shown + QStringLiteral(" is as it was")
+                   : QStringLiteral("nothing was written to ") + shown;
+}
+
+// What the player can do about a career in a directory that cannot be written.
+QString moveAdvice(const QString& directory, const QStringList& files) {
+    if (files.isEmpty())
+        return {};
+    const QString own = playerDataDirectory();
+    if (QDir(directory) == QDir(own))
+        return QStringLiteral("\nTo go on with the career there, make the folder writable.");
+    return QStringLiteral("\nTo go on with the career there, make the folder writable, or move "
+                          "%1 to %2.")
+        .arg(files.join(QStringLiteral(" and ")), shownDirectory(own));
+}
+
 } // namespace
 
 // How each career file is read: never more than its longest whole content and one byte.
 const FileCareer::Layout FileCareer::seasonsLayout{mendSeasons, LongestSeasonsFile};
 const FileCareer::Layout FileCareer::recordsLayout{mendRecords, RecordsRecordSize};
 
-FileCareer::FileCareer(QString dataDirectory, Messenger& messenger)
-    : m_dataDirectory(std::move(dataDirectory)), m_messenger(messenger) {}
+// Cleaned once here, so that no message shows a doubled slash (an unset HOME gives
+// "//.local/share/gridlark").
+FileCareer::FileCareer(const QString& dataDirectory, Messenger& messenger)
+    : m_dataDirectory(QDir::cleanPath(dataDirectory)), m_messenger(messenger) {}
+
+bool FileCareer::readyForNewGame() {
+    const QString problem = directoryWriteProblem(m_dataDirectory);
+    if (problem.isEmpty())
+        return true;
+    m_messenger.warn(QStringLiteral("Career Cannot Be Saved"),
+                     QStringLiteral("No game was started: %1 cannot be written (%2).")
+                             .arg(shownDirectory(m_dataDirectory), problem) +
+                         moveAdvice(m_dataDirectory, careerFilesIn(m_dataDirectory)));
+    return false;
+}
 
 QString FileCareer::seasonsPath() const {
     return QDir(m_dataDirectory).filePath(QStringLiteral("gdk.dat"));
@@ -165,12 +199,13 @@ QString FileCareer::addGame(const GameState& state) {
 }
 
 bool FileCareer::saveStats(const GameState& state) {
+    const bool existed = QFileInfo::exists(seasonsPath());
     if (!withRetry(QStringLiteral("Game Not Saved"), QStringLiteral("The game could not be saved"),
                    [&] { return underLock(seasonsPath(), [&] { return addGame(state); }); })) {
         m_messenger.warn(QStringLiteral("Game Not Saved"),
-                         QStringLiteral("The game was not saved; %1 is as it was, and no record "
-                                        "was checked against the game.")
-                             .arg(QDir::toNativeSeparators(seasonsPath())));
+                         QStringLiteral("The game was not saved; %1, and no record was checked "
+                                        "against the game.")
+                             .arg(leftAsItWas(seasonsPath(), existed)));
         return false;
     }
     // The season's records follow its save, so that a season that failed to save (or a crash
@@ -185,6 +220,7 @@ bool FileCareer::saveStats(const GameState& state) {
 }
 
 bool FileCareer::updateRecords(const std::function<void(CareerRecords&)>& update) {
+    const bool existed = QFileInfo::exists(recordsPath());
     const auto change = [&]() -> QString {
         const Read read = readFile(recordsPath(), recordsLayout, OnDamage::MendLocked);
         if (!read.error.isEmpty())
@@ -197,9 +233,9 @@ bool FileCareer::updateRecords(const std::function<void(CareerRecords&)>& update
                   QStringLiteral("The records could not be saved"),
                   [&] { return underLock(recordsPath(), change); }))
         return true;
-    m_messenger.warn(QStringLiteral("Records Not Saved"),
-                     QStringLiteral("The records were not saved; %1 is as it was.")
-                         .arg(QDir::toNativeSeparators(recordsPath())));
+    m_messenger.warn(
+        QStringLiteral("Records Not Saved"),
+        QStringLiteral("The records were not saved; %1.").arg(leftAsItWas(recordsPath(), existed)));
     return false;
 }
 

@@ -20,8 +20,11 @@ class Messenger;
 // is kept under another name before anything new is written.
 class FileCareer final : public Career, public CareerArchive {
 public:
-    FileCareer(QString dataDirectory, Messenger& messenger);
+    FileCareer(const QString& dataDirectory, Messenger& messenger);
 
+    // Makes the directory where it is missing; when it cannot be made or written, tells the
+    // player the directory and the system's reason, and what to do where it holds a career.
+    bool readyForNewGame() override;
     bool openStats(GameState& state) override;
     bool saveStats(const GameState& state) override;
     bool checkBestGame(const GameState& state) override;

@@ -24,6 +24,7 @@ using std::chrono::milliseconds;
 namespace {
 
 const QStringList playTypes{"None", "Short", "Medium", "Long", "Blitz"};
+const QStringList careerFileNames{"gdk.dat", "gdk.rec", "gdk.html"};
 
 // What a modal dialog shows: its description, its title, its label and text, and the second and
 // third column of each row of its table.
@@ -57,6 +58,7 @@ struct Window : Messenger {
     HiResTimer* timer = window.findChild<HiResTimer*>(QStringLiteral("cTmr"));
     QStringList messages;
     QString modal;
+    QByteArrayList snapshot; // the career files as a `snapshot` line found them
 
     Window() { window.show(); }
 
@@ -102,8 +104,10 @@ struct Window : Messenger {
             holdUp(arg.toLongLong());
         else if (verb == "key")
             QTest::keyClick(find<QPushButton>("cmdThrow"), QKeySequence(arg)[0].key());
-        else if (verb == "answer") // the next modal dialog, accepted or rejected
-            answer(arg == "accept", line.value(2));
+        else if (verb == "answer") // the next modal dialog, answered as the line says
+            answer(arg, line.value(2));
+        else if (verb == "snapshot")
+            snapshot = careerFiles();
         else if (verb == "seasons") // gdk.dat with seasons of these numbers of games
             writeSeasons(line.mid(1));
         else
@@ -139,15 +143,31 @@ struct Window : Messenger {
         QEvent wake(WakeThread::eventType());
         QCoreApplication::sendEvent(timer, &wake);
     }
-    void answer(bool accept, const QString& text) {
-        QTimer::singleShot(0, qApp, [this, accept, text] {
+    // Accepted or rejected; a question's Yes or No clicked; or Esc or Enter pressed on it.
+    void answer(const QString& how, const QString& text) {
+        QTimer::singleShot(0, qApp, [this, how, text] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             modal = describe(dialog);
             if (auto* input = qobject_cast<QInputDialog*>(dialog))
                 input->setTextValue(text);
-            accept ? dialog->accept() : dialog->reject();
+            if (how == "accept" || how == "reject")
+                how == "accept" ? dialog->accept() : dialog->reject();
+            else if (how == "esc" || how == "enter")
+                QTest::keyClick(dialog, how == "esc" ? Qt::Key_Escape : Qt::Key_Return);
+            else
+                qobject_cast<QMessageBox*>(dialog)
+                    ->button(how == "yes" ? QMessageBox::Yes : QMessageBox::No)
+                    ->click();
         });
+    }
+    // The three files' bytes, "absent" for one that does not exist.
+    QByteArrayList careerFiles() const {
+        QByteArrayList files;
+        for (const QString& name : careerFileNames)
+            files << (QFileInfo::exists(dir.filePath(name)) ? contents(dir.filePath(name))
+                                                            : QByteArray("absent"));
+        return files;
     }
     void writeSeasons(const QStringList& games) {
         QByteArray bytes;
@@ -179,6 +199,14 @@ struct Window : Messenger {
             return modal;
         if (key == "message")
             return messages.isEmpty() ? QStringLiteral("none") : messages.takeFirst();
+        if (key == "changed") { // the files whose bytes differ from the snapshot's
+            QStringList changed;
+            const QByteArrayList files = careerFiles();
+            for (qsizetype f = 0; f < files.size(); ++f)
+                if (files[f] != snapshot.value(f))
+                    changed << careerFileNames[f];
+            return changed.isEmpty() ? QStringLiteral("none") : changed.join(u',');
+        }
         if (key == "page") // the export's first line
             return QString::fromUtf8(contents(dir.filePath("gdk.html")).split('\r').front());
         if (key.startsWith("file:")) {

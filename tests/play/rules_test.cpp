@@ -139,6 +139,8 @@ struct Session {
                 step(QStringLiteral("snap"), QString::number(i % 2 ? PlayType::Long : 1));
                 step(QStringLiteral("throw"), QStringLiteral("0.9"));
             }
+        } else if (name == u"new") {
+            game.newGame();
         } else {
             QCOMPARE(name, QStringLiteral("late"));
             late = count;
@@ -219,6 +221,7 @@ void RulesTest::games() {
     s.career.recordFalls = career.contains(QStringLiteral("record"));
     s.career.keeps = !career.contains(QStringLiteral("loses"));
     s.game.newGame();
+    s.career.ready = !career.contains(QStringLiteral("unwritable"));
     for (const QString& step : steps.split(u' '))
         s.step(step.section(u'=', 0, 0), step.section(u'=', 1));
     QCOMPARE(s.shown(), shown);

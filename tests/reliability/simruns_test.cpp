@@ -137,19 +137,28 @@ void SimRunsTest::twoRunsOnOneDirectoryKeepEveryGame() {
              column(out, "GameYards").most);
 }
 
-// A game and an export: each run fails, names the file and the system's reason, and writes
-// nothing; only a file that cannot be read is told as not read.
+// A game and an export: each run fails, names the file (or, for a game refused at New Game, the
+// directory) and the system's reason, and writes nothing; only a file that cannot be read is
+// told as not read.
 void SimRunsTest::aDirectoryTakingNothingIsTold() {
     QFETCH(QString, how);
+    QFETCH(QString, game);
     QFETCH(QString, page);
     QFETCH(QString, reason);
     QTemporaryDir temporary;
-    const QString dir = temporary.path();
+    QString dir = temporary.path();
+    QString given = dir;
+    if (how == "uncreatable") {
+        write(dir + QStringLiteral("/file"), "not a directory");
+        dir += QStringLiteral("/file/gridlark");
+        given += QStringLiteral("/file//gridlark");
+    }
     if (how == "full" &&
         QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir}) != 0)
         QSKIP("mounting a small disk needs root; CI runs as root");
     const auto undo = qScopeGuard([&] {
-        QProcess::execute("chattr", {"-i", dir});
+        if (how.startsWith("immutable"))
+            QProcess::execute("chattr", {"-i", dir});
         if (how == "full")
             QProcess::execute("umount", {"-l", dir});
     });
@@ -160,7 +169,7 @@ void SimRunsTest::aDirectoryTakingNothingIsTold() {
         write(dir + QStringLiteral("/gdk.html"), "<p>an earlier page</p>\r\n");
     }
     QFile filler(dir + QStringLiteral("/filler"));
-    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    QVERIFY(how == "uncreatable" || filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (how == "full" && filler.write(QByteArray(4096, 'x')) == 4096) {
     }
     if (how.startsWith("immutable") && QProcess::execute("chattr", {"+i", dir}) != 0)
@@ -169,14 +178,21 @@ void SimRunsTest::aDirectoryTakingNothingIsTold() {
         return contents(dir + "/gdk.dat") + '|' + contents(dir + "/gdk.rec") + '|' +
                contents(dir + "/gdk.html");
     };
+    const QString refused = "Career Cannot Be Saved: No game was started: " + dir +
+                            " cannot be written (" + reason + ").";
     const QByteArray before = files();
-    for (const auto& [arguments, file] : {std::pair{oneGame, QStringLiteral("gdk.dat")},
-                                          std::pair{QStringList{"--export", "Sam"}, page}}) {
-        const Run run = finish(start(dir, arguments));
-        QVERIFY2(run.status == 1 && run.err.contains(dir + '/' + file + ": ") &&
+    for (const auto& [arguments, file] :
+         {std::pair{oneGame, game}, std::pair{QStringList{"--export", "Sam"}, page}}) {
+        const Run run = finish(start(given, arguments));
+        QVERIFY2(run.status == 1 &&
+                     run.err.contains(file == "directory" ? refused : dir + '/' + file + ": ") &&
                      run.err.contains(reason) && !run.out.contains("saved") &&
+                     (file != "directory" || column(run.out, "GameAttempts").games == 0) &&
                      (how == "directory" || !run.err.contains("Not Read")),
                  qPrintable(run.err));
+        // What to do is told where the directory holds a career.
+        QCOMPARE(run.err.contains("make the folder writable, or move gdk.dat and gdk.rec to "),
+                 file == "directory" && how == "immutable");
         QCOMPARE(files(), before);
     }
 }

@@ -24,6 +24,8 @@
 
 #include <QDir>
 #include <QLockFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -357,6 +359,14 @@ void CareerFilesTest::aFailedSaveIsOfferedAgainAndGivenUpWhole() {
     QCOMPARE(c.messenger.titles(), QStringList(4, QStringLiteral("Game Not Saved")));
     QVERIFY(c.messenger.messages()[0].text.contains(c.dat() + ": Input/output error"));
     QVERIFY(c.messenger.messages()[2].text.contains("is as it was, and no record was checked"));
+    // Given up where there was no file, it is not said to be as it was.
+    CareerDir fresh;
+    setFileFault([](const QString&, FileStep) { return QStringLiteral("Input/output error"); });
+    QVERIFY(!fresh.career.saveStats(aGame));
+    setFileFault({});
+    QCOMPARE(fresh.messenger.messages().last().text,
+             "The game was not saved; nothing was written to " + fresh.dat() +
+                 ", and no record was checked against the game.");
 }
 
 void CareerFilesTest::filesAreReplacedUnderTheirLocksAndMessagesComeWithout() {
@@ -378,16 +388,35 @@ void CareerFilesTest::filesAreReplacedUnderTheirLocksAndMessagesComeWithout() {
 
 void CareerFilesTest::whereTheFilesLive() {
     QFETCH(QString, directory);
+    QFETCH(QString, holds);
     QFETCH(QString, chosen);
     QTemporaryDir temporary;
+    QTemporaryDir home; // the player's data directory is in it
     directory.replace(QStringLiteral("TEMP"), temporary.path());
+    if (holds != QStringLiteral("-"))
+        write(QDir(directory).filePath(holds), fileOf(QStringLiteral("season:3:90")));
+    QFETCH(QString, immutable);
+    const bool locked = immutable == QStringLiteral("yes");
+    const QByteArray ownHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const auto undo = qScopeGuard([&] {
+        qputenv("HOME", ownHome);
+        if (locked)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), directory});
+    });
+    if (locked &&
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), directory}) != 0)
+        QSKIP("chattr +i is not permitted here (it needs root on ext4); CI runs as root");
     QTEST(isSystemDirectory(directory) ? QStringLiteral("yes") : QStringLiteral("no"), "system");
     const QString players = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY(players.startsWith(home.path()));
     QCOMPARE(chooseDataDirectory(directory), chosen == QStringLiteral("own") ? directory : players);
-    if (chosen != QStringLiteral("own"))
-        QVERIFY(QFileInfo(players).isDir());
-    // The probe that tried the directory leaves nothing behind.
-    QCOMPARE(QDir(temporary.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    const auto entries = [](const QString& path) {
+        return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    QCOMPARE(entries(home.path()), QStringList());
+    QCOMPARE(entries(temporary.path()),
+             holds == QStringLiteral("-") ? QStringList() : QStringList{holds});
 }
 
 QTEST_GUILESS_MAIN(CareerFilesTest)

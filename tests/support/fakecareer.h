@@ -9,6 +9,7 @@
 // A career in memory: remembers the calls of a game's end in order and the games it was given.
 class FakeCareer final : public Career {
 public:
+    bool readyForNewGame() override { return ready; }
     bool openStats(GameState& state) override {
         calls << QStringLiteral("open");
         state.SeasonNumber = seasonNumber;
@@ -32,6 +33,7 @@ public:
     QStringList calls;
     int seasonNumber = 1;
     int gamesBefore = 0;
+    bool ready = true; // false: New Game is refused before anything else
     bool open = true;
     bool recordFalls = false;
     bool keeps = true; // false: every save fails

@@ -185,6 +185,8 @@ struct Window : Messenger {
             const QFileInfo file(dir.filePath(key.mid(5)));
             return file.exists() ? QString::number(file.size()) : QStringLiteral("absent");
         }
+        if (key.startsWith("tip:"))
+            return find<QWidget>(key.mid(4))->toolTip();
         if (key.startsWith("a11y:")) {
             const auto* widget = find<QWidget>(key.mid(5));
             return widget->accessibleDescription() + u'|' + widget->accessibleName();

@@ -6,6 +6,7 @@
 #include "views/passtypetable.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -27,7 +28,17 @@ struct RatingTrend {
     std::array<RatingLine, PassLineCount> lines;
 };
 
-inline constexpr double RatingChartTop = 158.33;
+// The rating axis runs from 0 to RatingAxisTop with a tick every RatingAxisStep; the highest
+// rating a passer can reach is drawn as a line of its own, below the top.
+inline constexpr int RatingAxisTop = 160;
+inline constexpr int RatingAxisStep = 40;
+// The tick labels from the bottom: "0" to "160".
+QStringList ratingAxisLabels();
+Currency highestRating();
+// The highest rating's line is labelled "max 158.33".
+QString highestRatingText(const QString& decimalPoint);
+// The rating axis's title.
+QString ratingAxisTitle();
 
 RatingTrend ratingTrend(const std::vector<SeasonStats>& seasons);
 

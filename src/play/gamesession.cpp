@@ -85,7 +85,7 @@ void GameSession::closeGame() {
     refresh();
 }
 
-// A career that will not open is complete: the button says so until it is cleared.
+// The career refuses to open once it is complete: the greyed button says so until it is cleared.
 bool GameSession::openCareer() {
     const bool open = m_career.openStats(m_state);
     if (!m_view.buttonEnabled)

@@ -338,6 +338,8 @@ void MainWindowTest::theTimerWakesOnTheRealClock() {
 // Run again by CTest on screens of the sizes the game must fit, at each scale, as GRIDLARK_SCREEN
 // names them; a full career gives Pass Types every season.
 void MainWindowTest::everyWindowFitsItsScreen() {
+    if (QGuiApplication::platformName() == u"wayland")
+        QSKIP("the compositor places the windows, unknown to them; the offscreen runs check it");
     Window w;
     if (const QString screen = qEnvironmentVariable("GRIDLARK_SCREEN"); !screen.isEmpty()) {
         // The screen in device pixels, to the pixel its logical size was rounded to.

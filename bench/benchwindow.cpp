@@ -9,10 +9,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-BenchWindow::BenchWindow(std::uint64_t seed)
-    : m_random(seed), m_archive(m_archiveDir.path(), m_shown),
-      m_window({m_random, m_career, m_archive, m_shown, QStringLiteral("."),
-                &std::chrono::steady_clock::now}) {}
+BenchWindow::BenchWindow(std::uint64_t seed, const QString& careerDir)
+    : m_random(seed), m_archive(careerDir.isEmpty() ? m_archiveDir.path() : careerDir, m_shown),
+      m_window({m_random, careerDir.isEmpty() ? static_cast<Career&>(m_career) : m_archive,
+                m_archive, m_shown, QStringLiteral("."), &std::chrono::steady_clock::now}) {}
 
 QProgressBar* BenchWindow::meter() const {
     return m_window.findChild<QProgressBar*>(QStringLiteral("pbThrow"));

@@ -19,11 +19,12 @@ class QPushButton;
 // result; the next snap then starts it from rest.
 inline constexpr int PauseBetweenSnapsMs = 20;
 
-// The game's real main window over a career that saves nothing, played the way the player
-// plays it: through the File menu and mouse presses on the play button.
+// The game's real main window, played the way the player plays it: through the File menu and
+// mouse presses on the play button. It plays over the career files in `careerDir`, saving
+// finished games as the game does, or, without one, over a career that saves nothing.
 class BenchWindow {
 public:
-    explicit BenchWindow(std::uint64_t seed);
+    explicit BenchWindow(std::uint64_t seed, const QString& careerDir = {});
 
     MainWindow& window() { return m_window; }
     const GameSession& session() const { return m_window.session(); }
@@ -46,7 +47,8 @@ private:
     UnsavedCareer m_career;
     StderrMessenger m_messenger;
     ShowFirstMessenger m_shown{m_messenger};
-    // The views read their career from here; it stays empty and goes with the program.
+    // Without a career directory the views read this one; it stays empty and goes with the
+    // program.
     QTemporaryDir m_archiveDir;
     FileCareer m_archive;
     MainWindow m_window;

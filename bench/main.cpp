@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // gridlark-bench: how late the throw meter reaches its target with the other processor idle,
 // then busy, then with both processors busy; how far held-up presses are graded from the meter
-// of their moment; or, with --screenshot, a picture of the window in the middle of a game.
+// of their moment; or, with --screenshot and --passtypes, pictures of the main window in the
+// middle of a game and of the Pass Types window.
 #include "app/accessibilitymirror.h"
 #include "benchwindow.h"
 #include "busyload.h"
@@ -24,6 +25,8 @@ struct Options {
     int snaps = 200;
     std::uint64_t seed = 1;
     QString screenshot;
+    QString passTypes;
+    QString career;
 };
 
 std::optional<Options> parseOptions(const QApplication& app) {
@@ -38,7 +41,13 @@ std::optional<Options> parseOptions(const QApplication& app) {
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Save a picture of the window instead."),
                                         QStringLiteral("file"));
-    parser.addOptions({snaps, seed, screenshot});
+    const QCommandLineOption passTypes(QStringLiteral("passtypes"),
+                                       QStringLiteral("Save a picture of Pass Types instead."),
+                                       QStringLiteral("file"));
+    const QCommandLineOption career(QStringLiteral("career"),
+                                    QStringLiteral("The career the pictures show."),
+                                    QStringLiteral("directory"));
+    parser.addOptions({snaps, seed, screenshot, passTypes, career});
     parser.process(app);
     Options options;
     bool snapsOk = false;
@@ -46,6 +55,8 @@ std::optional<Options> parseOptions(const QApplication& app) {
     options.snaps = parser.value(snaps).toInt(&snapsOk);
     options.seed = parser.value(seed).toULongLong(&seedOk);
     options.screenshot = parser.value(screenshot);
+    options.passTypes = parser.value(passTypes);
+    options.career = parser.value(career);
     if (!snapsOk || options.snaps < 1 || !seedOk)
         return std::nullopt;
     return options;
@@ -135,18 +146,30 @@ int runMeter(const Options& options) {
     return 0;
 }
 
-bool wantsScreenshot(int argc, char* argv[]) {
+bool wantsPicture(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--screenshot", std::strlen("--screenshot")) == 0)
-            return true;
+        for (const char* option : {"--screenshot", "--passtypes"})
+            if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
+                return true;
     return false;
+}
+
+int takePictures(const Options& options) {
+    QString failure;
+    if (!options.screenshot.isEmpty())
+        failure = takeScreenshot(options.screenshot, options.seed, options.career);
+    if (failure.isEmpty() && !options.passTypes.isEmpty())
+        failure = takePassTypesPicture(options.passTypes, options.career);
+    if (!failure.isEmpty())
+        QTextStream(stderr) << "gridlark-bench: " << failure << Qt::endl;
+    return failure.isEmpty() ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     // The meter is timed without a display; a picture needs a real one for the real fonts.
-    if (!wantsScreenshot(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (!wantsPicture(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // As in the game, so that the window does all the work it does there.
@@ -159,12 +182,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     try {
-        if (options->screenshot.isEmpty())
+        if (options->screenshot.isEmpty() && options->passTypes.isEmpty())
             return runMeter(*options);
-        const QString failure = takeScreenshot(options->screenshot, options->seed);
-        if (!failure.isEmpty())
-            QTextStream(stderr) << "gridlark-bench: " << failure << Qt::endl;
-        return failure.isEmpty() ? 0 : 1;
+        return takePictures(*options);
     } catch (const std::exception& error) {
         QTextStream(stderr) << "gridlark-bench: " << error.what() << Qt::endl;
         return 1;

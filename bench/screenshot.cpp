@@ -3,7 +3,11 @@
 
 #include "benchwindow.h"
 #include "play/throwrules.h"
+#include "storage/filecareer.h"
+#include "storage/stderrmessenger.h"
+#include "views/passtypeswindow.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QPixmap>
 #include <QProgressBar>
@@ -32,10 +36,17 @@ bool waitForMeter(BenchWindow& bench, int value) {
     loop.exec();
     return reached;
 }
+
+QString savePicture(QWidget& window, const QString& file) {
+    if (!window.grab().save(file, "PNG"))
+        return QStringLiteral("cannot write %1").arg(file);
+    return {};
+}
+
 } // namespace
 
-QString takeScreenshot(const QString& file, std::uint64_t seed) {
-    BenchWindow bench(seed);
+QString takeScreenshot(const QString& file, std::uint64_t seed, const QString& careerDir) {
+    BenchWindow bench(seed, careerDir);
     bench.window().show();
     bench.newGame();
     for (int pass = 0; pass < passesBefore; ++pass) {
@@ -47,7 +58,14 @@ QString takeScreenshot(const QString& file, std::uint64_t seed) {
     bench.press();
     if (!waitForMeter(bench, meterInPicture))
         return QStringLiteral("the meter did not rise");
-    if (!bench.window().grab().save(file, "PNG"))
-        return QStringLiteral("cannot write %1").arg(file);
-    return {};
+    return savePicture(bench.window(), file);
+}
+
+QString takePassTypesPicture(const QString& file, const QString& careerDir) {
+    StderrMessenger messenger;
+    FileCareer career(careerDir, messenger);
+    PassTypesWindow window(career.peekSeasons(), QStringLiteral("."));
+    window.show();
+    QCoreApplication::processEvents();
+    return savePicture(window, file);
 }

@@ -169,6 +169,7 @@ void MainWindow::render() {
     m_frmSeasonStats->setTitle(view.seasonFrameCaption);
     m_cmdThrow->setText(view.buttonCaption);
     m_cmdThrow->setEnabled(view.buttonEnabled);
+    m_cmdThrow->setToolTip(view.buttonToolTip);
     m_mnuClear->setEnabled(view.clearEnabled);
     showOnlyPicture(view.picture);
 }

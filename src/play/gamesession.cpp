@@ -11,6 +11,16 @@
 #include <algorithm>
 #include <utility>
 
+QString startGameTip() {
+    return QStringLiteral("Choose File, New Game (Ctrl+N) to start a game");
+}
+
+QString careerOverTip() {
+    return QStringLiteral("This %1-season career is over: export your stats, then clear them to "
+                          "play again")
+        .arg(SeasonsInCareer);
+}
+
 GameSession::GameSession(RandomSource& random, Career& career, QString decimalPoint)
     : m_random(random), m_career(career), m_decimalPoint(std::move(decimalPoint)) {}
 
@@ -21,13 +31,14 @@ void GameSession::newGame() {
     m_state.clearGame();
     m_countedTicks = 0;
     m_view.currentThrow.clear();
-    if (!m_career.openStats(m_state))
+    if (!openCareer())
         return;
     refresh();
     determineMaxThrows(m_random, m_state);
     determineSpeeds(m_random, m_state);
     m_view.buttonEnabled = true;
     m_view.clearEnabled = false;
+    m_view.buttonToolTip.clear();
 }
 
 void GameSession::press(int lateTicks) {
@@ -73,8 +84,16 @@ void GameSession::closeGame() {
         m_view.picture = Picture::Trophy;
         m_view.currentThrow = QStringLiteral("A Record Has Been Broken!");
     }
-    m_career.openStats(m_state);
+    openCareer();
     refresh();
+}
+
+// The career refuses to open once it is complete: the greyed button says so until it is cleared.
+bool GameSession::openCareer() {
+    const bool open = m_career.openStats(m_state);
+    if (!m_view.buttonEnabled)
+        m_view.buttonToolTip = open ? startGameTip() : careerOverTip();
+    return open;
 }
 
 void GameSession::tick() {
@@ -113,6 +132,7 @@ void GameSession::clearCareer() {
     if (!m_view.clearEnabled)
         return;
     m_career.clearCareer();
+    m_view.buttonToolTip = startGameTip();
     refresh();
 }
 

@@ -33,6 +33,7 @@ public:
     void clearCareer();
 
 private:
+    bool openCareer();
     void snap();
     void throwBall();
     void closeGame();

@@ -8,6 +8,7 @@ namespace {
 struct Pattern {
     int places = 0;
     bool forcedDigits = false;
+    bool leadingDigit = false;
 };
 
 Pattern parsePattern(QStringView pattern) {
@@ -15,7 +16,8 @@ Pattern parsePattern(QStringView pattern) {
     if (dot < 0)
         return {};
     const QStringView decimals = pattern.mid(dot + 1);
-    return {static_cast<int>(decimals.size()), decimals.startsWith(u'0')};
+    return {static_cast<int>(decimals.size()), decimals.startsWith(u'0'),
+            pattern.first(dot).endsWith(u'0')};
 }
 
 QString fractionDigits(std::uint64_t fraction, int places) {
@@ -49,7 +51,7 @@ QString patternText(std::int64_t numerator, std::int64_t denominator, QStringVie
     if (!parsed.forcedDigits)
         digits = trimTrailingZeros(digits);
     QString text = scaled < 0 ? QStringLiteral("-") : QString();
-    if (whole != 0)
+    if (whole != 0 || parsed.leadingDigit)
         text += QString::number(whole);
     return text + point + digits;
 }

@@ -13,9 +13,10 @@
 QString wholeText(std::int64_t value);
 
 // The exact value numerator / denominator written with one of the patterns "###.0", "###.#",
-// "###.##", "###.###" and "###.00": rounded half away from zero to the places after the point,
-// no digit before the point when the whole part is 0; a '0' place always writes a digit, a
-// '#' place writes no trailing zero (the point stays).
+// "###.##", "###.###" and "###.00", or "0.0" and "0.00": rounded half away from zero to the
+// places after the point; a '0' place always writes a digit, a '#' place writes no trailing
+// zero (the point stays), and no digit stands before the point when the whole part is 0 unless
+// the pattern has a '0' there.
 QString patternText(std::int64_t numerator, std::int64_t denominator, QStringView pattern,
                     const QString& point);
 

@@ -4,6 +4,7 @@
 #include "app/twips.h"
 #include "app/uifonts.h"
 #include "views/careertable.h"
+#include "views/statslist.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -47,12 +48,7 @@ void CareerWindow::buildControls() {
     m_lvwCareer = new QTreeWidget(this);
     m_lvwCareer->setObjectName(QStringLiteral("lvwCareer"));
     m_lvwCareer->setGeometry(twipsRect(0, 0, 6615, 3915));
-    m_lvwCareer->setFont(tahomaFont(8.25));
-    m_lvwCareer->setRootIsDecorated(false);
-    m_lvwCareer->setItemsExpandable(false);
-    m_lvwCareer->setSortingEnabled(false);
-    m_lvwCareer->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lvwCareer->setSelectionBehavior(QAbstractItemView::SelectRows);
+    setUpStatsList(*m_lvwCareer);
     buildColumns();
 
     m_command1 = new QPushButton(QStringLiteral("&Close"), this);

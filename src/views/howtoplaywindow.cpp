@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "views/howtoplaywindow.h"
 
+#include "app/screenfit.h"
 #include "views/howtoplay.h"
 
 #include <QDialogButtonBox>
@@ -30,5 +31,5 @@ HowToPlayWindow::HowToPlayWindow(const QString& dataDirectory, QWidget* parent) 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addWidget(buttons);
-    resize(560, 520);
+    fitToScreen(*this, QSize(560, 520));
 }

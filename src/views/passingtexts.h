@@ -21,3 +21,8 @@ struct PassingTexts {
 
 // `point` is the locale's decimal separator.
 PassingTexts passingTexts(const PasserCounts& counts, const QString& point);
+
+// The same line for a column of figures that reads at a glance: Comp% and YPA always with one
+// decimal, the passer rating with two, each with a digit before the point (0.0, 37.2, 0.00);
+// an en dash for all three where there are no attempts.
+PassingTexts columnPassingTexts(const PasserCounts& counts, const QString& point);

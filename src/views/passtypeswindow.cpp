@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "views/passtypeswindow.h"
 
+#include "app/screenfit.h"
 #include "app/uifonts.h"
 #include "views/passtypetable.h"
 #include "views/ratingchart.h"
+#include "views/statslist.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -21,6 +23,11 @@ const char* const captions[] = {"Pass", "Att", "Comp", "Comp%", "Yds",
 QStringList cellsOf(const PassingTexts& t) {
     return {t.attempts,   t.completions, t.percentage,    t.yards,
             t.perAttempt, t.touchdowns,  t.interceptions, t.rating};
+}
+
+// The names to the left; the figures to the right, so that their points line up.
+Qt::Alignment figureAlignment(int column) {
+    return (column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
 }
 
 } // namespace
@@ -66,29 +73,26 @@ PassTypesWindow::PassTypesWindow(PeekedSeasons peeked, QString decimalPoint, QWi
 
     connect(m_cboSpan, &QComboBox::currentIndexChanged, this, &PassTypesWindow::cboSpan_Changed);
     buildSpans();
+    fitToScreen(*this, sizeHint());
 }
 
 void PassTypesWindow::buildTable() {
     m_lvwPassTypes = new QTreeWidget(this);
     m_lvwPassTypes->setObjectName(QStringLiteral("lvwPassTypes"));
     m_lvwPassTypes->setAccessibleName(tr("Passing by pass type"));
-    m_lvwPassTypes->setRootIsDecorated(false);
-    m_lvwPassTypes->setItemsExpandable(false);
-    m_lvwPassTypes->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lvwPassTypes->setSelectionBehavior(QAbstractItemView::SelectRows);
+    setUpStatsList(*m_lvwPassTypes);
     m_lvwPassTypes->setColumnCount(static_cast<int>(std::size(captions)));
     QTreeWidgetItem* header = m_lvwPassTypes->headerItem();
     for (int column = 0; column < static_cast<int>(std::size(captions)); ++column) {
         header->setText(column, QString::fromLatin1(captions[column]));
-        header->setTextAlignment(column, Qt::AlignCenter);
+        header->setTextAlignment(column, figureAlignment(column));
     }
     m_lvwPassTypes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_lvwPassTypes->header()->setStretchLastSection(false);
     m_lvwPassTypes->header()->setMinimumSectionSize(32);
     m_lvwPassTypes->header()->setSectionResizeMode(QHeaderView::Stretch);
     m_lvwPassTypes->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    // The header and five rows, without a scroll bar.
-    m_lvwPassTypes->setFixedHeight(m_lvwPassTypes->fontMetrics().height() * 15 / 2 + 8);
+    m_lvwPassTypes->setFixedHeight(statsListHeight(*m_lvwPassTypes, PassLineCount));
 }
 
 void PassTypesWindow::buildSpans() {
@@ -103,7 +107,7 @@ void PassTypesWindow::cboSpan_Changed(int index) {
     for (const PassTypeRow& row : passTypeRows(m_seasons, span, m_decimalPoint)) {
         auto* item =
             new QTreeWidgetItem(m_lvwPassTypes, QStringList{row.name} + cellsOf(row.texts));
-        for (int column = 1; column < item->columnCount(); ++column)
-            item->setTextAlignment(column, Qt::AlignCenter);
+        for (int column = 0; column < item->columnCount(); ++column)
+            item->setTextAlignment(column, figureAlignment(column));
     }
 }

@@ -54,6 +54,6 @@ std::vector<PassTypeRow> passTypeRows(const std::vector<SeasonStats>& seasons, i
     const PassLines lines = spanLines(seasons, span);
     std::vector<PassTypeRow> rows;
     for (std::size_t line = 0; line < PassLineCount; ++line)
-        rows.push_back({passLineName(line), passingTexts(lines[line], point)});
+        rows.push_back({passLineName(line), columnPassingTexts(lines[line], point)});
     return rows;
 }

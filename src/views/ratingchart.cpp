@@ -2,6 +2,7 @@
 #include "views/ratingchart.h"
 
 #include "stats/numbertext.h"
+#include "views/chartcolours.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -15,25 +16,25 @@ namespace {
 enum class Marker { Square, Triangle, Diamond, Cross, Circle };
 
 struct LineStyle {
-    QColor colour;
     Marker marker;
     Qt::PenStyle pen;
 };
 
-// Short, Medium, Long, Blitz, All: colours that stay apart for colour-blind eyes, and a marker
-// and a dash of their own for eyes that see no colour at all.
+// Short, Medium, Long, Blitz, All: beside its colour each line has a marker and a dash of its
+// own, for eyes that see no colour at all.
 const LineStyle lineStyles[PassLineCount] = {
-    {QColor(0, 114, 178), Marker::Square, Qt::DashLine},
-    {QColor(230, 159, 0), Marker::Triangle, Qt::DashDotLine},
-    {QColor(0, 158, 115), Marker::Diamond, Qt::DotLine},
-    {QColor(213, 94, 0), Marker::Cross, Qt::DashDotDotLine},
-    {QColor(0, 0, 0), Marker::Circle, Qt::SolidLine},
+    {Marker::Square, Qt::DashLine},  {Marker::Triangle, Qt::DashDotLine},
+    {Marker::Diamond, Qt::DotLine},  {Marker::Cross, Qt::DashDotDotLine},
+    {Marker::Circle, Qt::SolidLine},
 };
+
+QColor qColor(const ChartColour& colour) {
+    return {colour.red, colour.green, colour.blue};
+}
 
 constexpr double markerRadius = 4.0;
 constexpr double hoverRadius = 6.0;
 constexpr double sameSpot = 0.5;
-constexpr double ratingTicks[] = {0, 40, 80, 120, RatingChartTop};
 constexpr int mostSeasonLabels = 15;
 constexpr int legendWidth = 104;
 
@@ -63,9 +64,11 @@ void drawMarker(QPainter& painter, Marker marker, const QPointF& at) {
     }
 }
 
-void useStyle(QPainter& painter, const LineStyle& style, Qt::PenStyle penStyle) {
-    painter.setPen(QPen(style.colour, 1.6, penStyle));
-    painter.setBrush(style.marker == Marker::Circle ? QBrush(style.colour) : QBrush(Qt::white));
+void useStyle(QPainter& painter, std::size_t line, Qt::PenStyle penStyle) {
+    const QColor colour = qColor(RatingLineColours[line]);
+    painter.setPen(QPen(colour, 1.6, penStyle));
+    painter.setBrush(lineStyles[line].marker == Marker::Circle ? QBrush(colour)
+                                                               : QBrush(qColor(ChartBackground)));
 }
 
 } // namespace
@@ -75,6 +78,8 @@ RatingChart::RatingChart(RatingTrend trend, QString decimalPoint, QWidget* paren
     setAccessibleName(tr("Passer rating by season"));
     setAccessibleDescription(ratingTrendDescription(m_trend, m_decimalPoint));
     setMinimumSize(420, 200);
+    // The pointer's moves reach the tooltip, which goes once the pointer leaves its point.
+    setMouseTracking(true);
 }
 
 QSize RatingChart::sizeHint() const {
@@ -82,49 +87,73 @@ QSize RatingChart::sizeHint() const {
 }
 
 QRectF RatingChart::plotArea() const {
-    return QRectF(QPointF(44, 10), QPointF(width() - legendWidth - 12, height() - 34));
+    const QFontMetrics metrics(font());
+    // The axis title and the tick labels to the left; the seasons and their title below.
+    const double left = metrics.height() + metrics.horizontalAdvance(wholeText(RatingAxisTop)) + 14;
+    const double top = metrics.height() / 2.0 + 4;
+    return QRectF(QPointF(left, top),
+                  QPointF(width() - legendWidth - 12, height() - 2 * metrics.height() - 6));
+}
+
+double RatingChart::ratingY(Currency rating) const {
+    const QRectF area = plotArea();
+    const double up = double(rating.tenThousandths) / 10000.0 / RatingAxisTop;
+    return area.bottom() - up * area.height();
 }
 
 QPointF RatingChart::pointPosition(const RatingPoint& point) const {
     const QRectF area = plotArea().adjusted(12, 0, -12, 0);
     const int span = std::max(1, m_trend.lastSeason - 1);
     const double across = m_trend.lastSeason <= 1 ? 0.5 : double(point.season - 1) / span;
-    const double up = double(point.rating.tenThousandths) / 10000.0 / RatingChartTop;
-    return {area.left() + across * area.width(), area.bottom() - up * area.height()};
+    return {area.left() + across * area.width(), ratingY(point.rating)};
 }
 
-QString RatingChart::toolTipAt(const QPoint& position) const {
+RatingChart::PointTip RatingChart::tipAt(const QPoint& position) const {
     const auto distanceTo = [&](const RatingPoint& point) {
         return QLineF(pointPosition(point), position).length();
     };
     double nearest = hoverRadius;
+    QPointF spot;
     for (const RatingLine& line : m_trend.lines)
         for (const RatingPoint& point : line.points)
-            nearest = std::min(nearest, distanceTo(point));
+            if (distanceTo(point) < nearest) {
+                nearest = distanceTo(point);
+                spot = pointPosition(point);
+            }
     // The nearest point speaks, with any drawn on the same spot.
     QStringList texts;
     for (const RatingLine& line : m_trend.lines)
         for (const RatingPoint& point : line.points)
             if (distanceTo(point) <= std::min(hoverRadius, nearest + sameSpot))
                 texts << ratingPointText(line, point, m_decimalPoint);
-    return texts.join(u'\n');
+    const QPointF reach(hoverRadius, hoverRadius);
+    return {texts.join(u'\n'), QRectF(spot - reach, spot + reach).toAlignedRect()};
 }
 
 bool RatingChart::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = toolTipAt(help->pos());
-    if (text.isEmpty())
+    const PointTip tip = tipAt(help->pos());
+    if (tip.text.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), text, this);
+        QToolTip::showText(help->globalPos(), tip.text, this, tip.spot);
     return true;
+}
+
+// After a resize the points stand elsewhere, so a value shown for one would point at nothing.
+void RatingChart::resizeEvent(QResizeEvent*) {
+    QToolTip::hideText();
+}
+
+void RatingChart::leaveEvent(QEvent*) {
+    QToolTip::hideText();
 }
 
 void RatingChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), qColor(ChartBackground));
     painter.setRenderHint(QPainter::Antialiasing);
     drawAxes(painter);
     if (m_trend.lastSeason == 0) {
@@ -138,53 +167,71 @@ void RatingChart::paintEvent(QPaintEvent*) {
 }
 
 void RatingChart::drawAxes(QPainter& painter) const {
+    drawRatingAxis(painter);
     const QRectF area = plotArea();
-    const QFontMetrics metrics(font());
-    for (const double tick : ratingTicks) {
-        const auto rating = Currency{std::llround(tick * 10000)};
-        const double y = pointPosition({1, rating}).y();
-        painter.setPen(QColor(220, 220, 220));
-        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, y - 8, area.left() - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
-                         currencyText(rating, m_decimalPoint));
-    }
+    const double lineHeight = QFontMetrics(font()).height();
+    painter.setPen(Qt::black);
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.bottomLeft(), area.topLeft());
     const int step = (m_trend.lastSeason + mostSeasonLabels - 1) / mostSeasonLabels;
     for (int season = 1; season <= m_trend.lastSeason; season += step) {
         const double x = pointPosition({season, {}}).x();
-        painter.drawText(QRectF(x - 20, area.bottom() + 2, 40, 14), Qt::AlignCenter,
-                         QString::number(season));
+        painter.drawText(QRectF(x - 20, area.bottom() + 2, 40, lineHeight), Qt::AlignCenter,
+                         wholeText(season));
     }
-    painter.drawText(QRectF(area.left(), area.bottom() + 16, area.width(), metrics.height()),
+    painter.drawText(QRectF(area.left(), area.bottom() + 2 + lineHeight, area.width(), lineHeight),
                      Qt::AlignCenter, tr("Season"));
 }
 
+void RatingChart::drawRatingAxis(QPainter& painter) const {
+    const QRectF area = plotArea();
+    const double lineHeight = QFontMetrics(font()).height();
+    const QStringList labels = ratingAxisLabels();
+    for (qsizetype tick = 0; tick < labels.size(); ++tick) {
+        const double y = ratingY(Currency{tick * RatingAxisStep * 10000LL});
+        painter.setPen(QColor(220, 220, 220));
+        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, y - lineHeight / 2, area.left() - 4, lineHeight),
+                         Qt::AlignRight | Qt::AlignVCenter, labels[tick]);
+    }
+    const double top = ratingY(highestRating());
+    painter.setPen(QPen(QColor(96, 96, 96), 1, Qt::DashLine));
+    painter.drawLine(QPointF(area.left(), top), QPointF(area.right(), top));
+    painter.drawText(QRectF(area.left(), top + 1, area.width() - 4, lineHeight),
+                     Qt::AlignRight | Qt::AlignTop, highestRatingText(m_decimalPoint));
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.translate(0, area.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-area.height() / 2, 2, area.height(), lineHeight), Qt::AlignCenter,
+                     ratingAxisTitle());
+    painter.restore();
+}
+
 void RatingChart::drawLine(QPainter& painter, std::size_t line) const {
-    const LineStyle& style = lineStyles[line];
     const std::vector<RatingPoint>& points = m_trend.lines[line].points;
-    useStyle(painter, style, style.pen);
+    useStyle(painter, line, lineStyles[line].pen);
     for (std::size_t i = 1; i < points.size(); ++i)
         // A season in which the pass was not thrown leaves a gap.
         if (points[i].season == points[i - 1].season + 1)
             painter.drawLine(pointPosition(points[i - 1]), pointPosition(points[i]));
-    useStyle(painter, style, Qt::SolidLine);
+    useStyle(painter, line, Qt::SolidLine);
     for (const RatingPoint& point : points)
-        drawMarker(painter, style.marker, pointPosition(point));
+        drawMarker(painter, lineStyles[line].marker, pointPosition(point));
 }
 
 void RatingChart::drawLegend(QPainter& painter) const {
     const double left = width() - legendWidth;
+    const double rowHeight = QFontMetrics(font()).height() + 6;
     for (std::size_t line = 0; line < PassLineCount; ++line) {
-        const LineStyle& style = lineStyles[line];
-        const double y = 18 + 20 * static_cast<double>(line);
-        useStyle(painter, style, style.pen);
+        const double y = plotArea().top() + rowHeight * (static_cast<double>(line) + 0.5);
+        useStyle(painter, line, lineStyles[line].pen);
         painter.drawLine(QPointF(left, y), QPointF(left + 24, y));
-        useStyle(painter, style, Qt::SolidLine);
-        drawMarker(painter, style.marker, QPointF(left + 12, y));
+        useStyle(painter, line, Qt::SolidLine);
+        drawMarker(painter, lineStyles[line].marker, QPointF(left + 12, y));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(left + 30, y - 9, legendWidth - 30, 18),
+        painter.drawText(QRectF(left + 30, y - rowHeight / 2, legendWidth - 30, rowHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, m_trend.lines[line].name);
     }
 }

@@ -43,3 +43,23 @@ QString ratingTrendDescription(const RatingTrend& trend, const QString& decimalP
     }
     return parts.join(u' ');
 }
+
+QStringList ratingAxisLabels() {
+    QStringList labels;
+    for (int rating = 0; rating <= RatingAxisTop; rating += RatingAxisStep)
+        labels << wholeText(rating);
+    return labels;
+}
+
+Currency highestRating() {
+    // A perfect line: every one of the four components at its bound.
+    return passerRating({.attempts = 1, .completions = 1, .yards = 20, .touchdowns = 1});
+}
+
+QString highestRatingText(const QString& decimalPoint) {
+    return QStringLiteral("max ") + currencyText(highestRating(), decimalPoint);
+}
+
+QString ratingAxisTitle() {
+    return QStringLiteral("Passer rating");
+}

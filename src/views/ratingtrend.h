@@ -6,6 +6,7 @@
 #include "views/passtypetable.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -28,7 +29,17 @@ struct RatingTrend {
     QString emptyText; // shown in place of the lines when there is nothing to plot
 };
 
-inline constexpr double RatingChartTop = 158.33;
+// The rating axis runs from 0 to RatingAxisTop with a tick every RatingAxisStep; the highest
+// rating a passer can reach is drawn as a line of its own, below the top.
+inline constexpr int RatingAxisTop = 160;
+inline constexpr int RatingAxisStep = 40;
+// The tick labels from the bottom: "0" to "160".
+QStringList ratingAxisLabels();
+Currency highestRating();
+// The highest rating's line is labelled "max 158.33".
+QString highestRatingText(const QString& decimalPoint);
+// The rating axis's title.
+QString ratingAxisTitle();
 
 // `note` says why the seasons are not all there (unread, or left out as damaged); it is shown
 // when nothing can be plotted, and otherwise that no season has been played.

@@ -12,6 +12,7 @@
 #include "app/mainwindow.h"
 #include "app/pressinstant.h"
 #include "app/showfirstmessenger.h"
+#include "play/career.h"
 #include "storage/filecareer.h"
 #include "storage/seasoncodec.h"
 
@@ -213,6 +214,8 @@ struct Window : Messenger {
             const QFileInfo file(dir.filePath(key.mid(5)));
             return file.exists() ? QString::number(file.size()) : QStringLiteral("absent");
         }
+        if (key.startsWith("tip:"))
+            return find<QWidget>(key.mid(4))->toolTip();
         if (key.startsWith("a11y:")) {
             const auto* widget = find<QWidget>(key.mid(5));
             return widget->accessibleDescription() + u'|' + widget->accessibleName();
@@ -256,6 +259,31 @@ struct Window : Messenger {
     }
 };
 
+// What keeps `window` from fitting its screen: any part of it off the available area, or its
+// Close (or OK) button outside it. Empty when it fits.
+QString fitProblem(const QWidget* window) {
+    const QRect room = window->screen()->availableGeometry();
+    const QString name = window->objectName() + u' ' + window->windowTitle();
+    if (!room.contains(window->frameGeometry()))
+        return QStringLiteral("%1 at %2,%3 %4x%5 is off the screen")
+            .arg(name)
+            .arg(window->frameGeometry().x())
+            .arg(window->frameGeometry().y())
+            .arg(window->frameGeometry().width())
+            .arg(window->frameGeometry().height());
+    if (qobject_cast<const QMainWindow*>(window))
+        return {};
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->text() != u"&Close" && button->text() != u"OK")
+            continue;
+        const QRect shown(button->mapTo(window, QPoint(0, 0)), button->size());
+        return button->isVisible() && window->rect().contains(shown)
+                   ? QString()
+                   : name + QStringLiteral(": its button is outside it");
+    }
+    return name + QStringLiteral(": no Close button");
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -269,6 +297,7 @@ private slots:
     void everyMeterStepIsDrawnAsItComes();
     void f1OpensHowToPlayAndEscClosesIt();
     void theTimerWakesOnTheRealClock();
+    void everyWindowFitsItsScreen();
 };
 
 void MainWindowTest::playsItsScenario_data() {
@@ -332,6 +361,40 @@ void MainWindowTest::theTimerWakesOnTheRealClock() {
     QTRY_VERIFY(!spy.isEmpty());
     const qsizetype caughtUp = spy.count();
     QTRY_VERIFY(spy.count() > caughtUp);
+}
+
+// Run again by CTest on screens of the sizes the game must fit, at each scale, as GRIDLARK_SCREEN
+// names them; a full career gives Pass Types every season.
+void MainWindowTest::everyWindowFitsItsScreen() {
+    if (QGuiApplication::platformName() == u"wayland")
+        QSKIP("the compositor places the windows, unknown to them; the offscreen runs check it");
+    Window w;
+    if (const QString screen = qEnvironmentVariable("GRIDLARK_SCREEN"); !screen.isEmpty()) {
+        // The screen in device pixels, to the pixel its logical size was rounded to.
+        const QSizeF pixels =
+            QSizeF(w.window.screen()->geometry().size()) * w.window.devicePixelRatioF();
+        const QStringList wanted = screen.split(u'x');
+        QVERIFY2(
+            qAbs(pixels.width() - wanted[0].toDouble()) < 2 &&
+                qAbs(pixels.height() - wanted[1].toDouble()) < 2,
+            qPrintable(
+                QStringLiteral("the screen is %1x%2").arg(pixels.width()).arg(pixels.height())));
+    }
+    w.run(tableFields("seasons" + QStringLiteral(" 16").repeated(SeasonsInCareer)));
+    QCOMPARE(fitProblem(&w.window), QString());
+    for (const char* menu : {"mnuSeasonStats", "mnuSeasonRecords", "mnuPassTypes", "mnuAbout"}) {
+        QString problem = QStringLiteral("nothing opened");
+        QTimer::singleShot(0, qApp, [&problem] {
+            QWidget* window = QApplication::activeModalWidget();
+            problem = fitProblem(window);
+            window->close();
+        });
+        w.find<QAction>(menu)->trigger();
+        QVERIFY2(problem.isEmpty(),
+                 qPrintable(QString::fromLatin1(menu) + QStringLiteral(": ") + problem));
+    }
+    w.find<QAction>(QStringLiteral("mnuHowToPlay"))->trigger();
+    QCOMPARE(fitProblem(w.find<QDialog>(QStringLiteral("frmHowToPlay"))), QString());
 }
 
 QTEST_MAIN(MainWindowTest)

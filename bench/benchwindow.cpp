@@ -49,5 +49,5 @@ bool BenchWindow::gameOver() const {
 }
 
 std::uint32_t BenchWindow::tickCount() const {
-    return static_cast<std::uint32_t>(m_window.session().state().TickCount);
+    return static_cast<std::uint32_t>(m_window.session().state().tickCount);
 }

@@ -37,7 +37,7 @@ void MeterProbe::snap() {
     m_watchdog.start(snapLimitMs);
     m_sinceSnap.start();
     m_bench.press();
-    m_speed = speedOf(m_bench.session().state(), m_bench.session().state().ThrowType);
+    m_speed = speedOf(m_bench.session().state(), m_bench.session().state().playType);
 }
 
 void MeterProbe::meterShows(int value) {

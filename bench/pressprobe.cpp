@@ -34,7 +34,7 @@ void PressProbe::snap() {
     m_ticksAtSnap = m_bench.tickCount();
     m_awaitingStart = true;
     m_bench.press();
-    m_speed = speedOf(m_bench.session().state(), m_bench.session().state().ThrowType);
+    m_speed = speedOf(m_bench.session().state(), m_bench.session().state().playType);
     // Pressed anywhere from a few steps up to past the full meter.
     QTimer::singleShot(drawMs(60, 400), &m_loop, [this] { holdUpAndThrow(); });
 }
@@ -65,10 +65,10 @@ void PressProbe::holdUpAndThrow() {
     // The timer's wake-up came during the hold-up; it catches up before the press is handled.
     QCoreApplication::sendPostedEvents(nullptr, WakeThread::eventType());
     const int due = meterAt(pressed);
-    const int asHandled = m_bench.session().state().Meter;
+    const int asHandled = m_bench.session().state().meter;
     m_bench.press(pressStamp(pressed));
     m_drifts.push_back(
-        {std::abs(m_bench.session().state().Meter - due), std::abs(asHandled - due)});
+        {std::abs(m_bench.session().state().meter - due), std::abs(asHandled - due)});
     if (m_drifts.size() >= static_cast<std::size_t>(m_presses))
         m_loop.quit();
     else

@@ -13,7 +13,7 @@
 #include "support/recordingmessenger.h"
 
 #include "play/gamestate.h"
-#include "storage/damage.h"
+#include "storage/careerfilecontent.h"
 #include "storage/filecareer.h"
 #include "storage/recordtexts.h"
 #include "views/careertable.h"
@@ -58,7 +58,7 @@ void checkMended(const QDir& directory) {
 // The page is printable ASCII, one CR LF ending each of its 93 + 16 n lines.
 void checkPage(const QDir& directory, const std::vector<SeasonStats>& seasons) {
     const qsizetype listed = std::count_if(seasons.begin(), seasons.end(),
-                                           [](const SeasonStats& s) { return s.Games > 0; });
+                                           [](const SeasonStats& s) { return s.games > 0; });
     const QByteArray page = fileBytes(directory, exportFileName);
     check(page.count("\r\n") == 93 + 16 * listed && page.endsWith("\r\n") &&
               std::all_of(page.begin(), page.end(),
@@ -99,21 +99,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(exportCareer(career, name, QStringLiteral(".")).saved, "the page could not be saved");
     checkPage(directory, seasons);
     if (open) {
-        const GameState game{.GameAttempts = 20,
-                             .GameCompletions = 12,
-                             .GameYards = 165,
-                             .GameTDs = 1,
-                             .GameINTs = 1,
-                             .LongestInRow = 4,
-                             .GameBlitzAttempts = 20,
-                             .GameBlitzCompletions = 12,
-                             .GameBlitzYards = 165,
-                             .GameBlitzTDs = 1,
-                             .GameBlitzINTs = 1};
+        const GameState game{.gameAttempts = 20,
+                             .gameCompletions = 12,
+                             .gameYards = 165,
+                             .gameTouchdowns = 1,
+                             .gameInterceptions = 1,
+                             .longestInRow = 4,
+                             .gameBlitzAttempts = 20,
+                             .gameBlitzCompletions = 12,
+                             .gameBlitzYards = 165,
+                             .gameBlitzTouchdowns = 1,
+                             .gameBlitzInterceptions = 1};
         check(career.saveStats(game), "a save failed");
         career.checkBestGame(game);
-        check(career.currentSeason().Season == state.SeasonNumber &&
-                  career.currentSeason().Games == state.SeasonGames + 1,
+        check(career.currentSeason().number == state.seasonNumber &&
+                  career.currentSeason().games == state.seasonGames + 1,
               "the game did not go to the season it was played in");
         checkMended(directory);
     }

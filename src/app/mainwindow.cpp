@@ -40,10 +40,13 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       m_archive(services.archive), m_messenger(services.messenger),
       m_decimalPoint(services.decimalPoint), m_clock(services.clock) {
     setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Gridlark v%1.%2")
+                       .arg(BuildInfo::versionMajor)
+                       .arg(BuildInfo::versionMinor));
     loadPictures();
     buildControls();
     buildMenu();
-    Form_Load();
+    buildMeterTimer();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     render();
     m_messenger.setShow([this] { render(); });
@@ -53,22 +56,19 @@ MainWindow::~MainWindow() {
     m_messenger.setShow({});
 }
 
-void MainWindow::Form_Load() {
-    m_cTmr = new HiResTimer(m_clock, this);
-    m_cTmr->setObjectName(QStringLiteral("cTmr"));
-    m_cTmr->add(timerKey, 1, false);
-    connect(m_cTmr, &HiResTimer::timer, this, &MainWindow::cTmr_Timer);
-    setWindowTitle(QStringLiteral("Gridlark v%1.%2")
-                       .arg(BuildInfo::versionMajor)
-                       .arg(BuildInfo::versionMinor));
+void MainWindow::buildMeterTimer() {
+    m_meterTimer = new HiResTimer(m_clock, this);
+    m_meterTimer->setObjectName(QStringLiteral("cTmr"));
+    m_meterTimer->add(timerKey, 1, false);
+    connect(m_meterTimer, &HiResTimer::timer, this, &MainWindow::onMeterTick);
 }
 
-void MainWindow::mnuNewGame_Click() {
+void MainWindow::newGame() {
     m_session.newGame();
     render();
 }
 
-void MainWindow::mnuClear_Click() {
+void MainWindow::clearCareer() {
     if (!clearConfirmed())
         return;
     m_session.clearCareer();
@@ -88,11 +88,11 @@ bool MainWindow::clearConfirmed() {
     return box.exec() == QMessageBox::Yes;
 }
 
-void MainWindow::mnuExit_Click() {
+void MainWindow::exitGame() {
     QApplication::exit(0);
 }
 
-void MainWindow::mnuExportHTML_Click() {
+void MainWindow::exportStats() {
     QInputDialog box(this);
     box.setObjectName(QStringLiteral("InputBox"));
     box.setWindowTitle(QStringLiteral("Name Your QB"));
@@ -105,23 +105,23 @@ void MainWindow::mnuExportHTML_Click() {
         m_messenger.warn(outcome.title, outcome.text);
 }
 
-void MainWindow::mnuSeasonStats_Click() {
+void MainWindow::showCareerStats() {
     CareerWindow window(m_archive.loadSeasons(), m_decimalPoint, this);
     window.exec();
 }
 
-void MainWindow::mnuSeasonRecords_Click() {
+void MainWindow::showCareerRecords() {
     RecordsWindow window(m_archive.loadRecords(), m_decimalPoint, this);
     window.exec();
 }
 
-void MainWindow::mnuPassTypes_Click() {
+void MainWindow::showPassTypes() {
     PassTypesWindow window(m_archive.peekSeasons(), m_decimalPoint, this);
     window.exec();
 }
 
 // Help stays open beside the game, and a second F1 brings the open window forward.
-void MainWindow::mnuHowToPlay_Click() {
+void MainWindow::showHowToPlay() {
     if (!m_howToPlay) {
         m_howToPlay = new HowToPlayWindow(m_archive.dataDirectory(), this);
         m_howToPlay->setAttribute(Qt::WA_DeleteOnClose);
@@ -131,7 +131,7 @@ void MainWindow::mnuHowToPlay_Click() {
     m_howToPlay->activateWindow();
 }
 
-void MainWindow::mnuAbout_Click() {
+void MainWindow::showAbout() {
     const QString home = QString::fromUtf8(BuildInfo::homePage);
     QMessageBox::about(
         this, QStringLiteral("About Gridlark"),
@@ -145,15 +145,15 @@ void MainWindow::mnuAbout_Click() {
             .arg(home));
 }
 
-void MainWindow::cmdThrow_MouseDown(quint64 stampMs) {
+void MainWindow::onPlayButtonPressed(quint64 stampMs) {
     // The timer may have caught up past the press while the window was held up; the throw is
     // graded on the meter of the moment the player pressed.
-    const int lateTicks = m_cTmr->settle(timerKey, pressInstant(stampMs, m_clock()));
+    const int lateTicks = m_meterTimer->settle(timerKey, pressInstant(stampMs, m_clock()));
     m_session.press(lateTicks);
     render();
 }
 
-void MainWindow::cTmr_Timer(const QString&) {
+void MainWindow::onMeterTick(const QString&) {
     m_session.tick();
     renderMeter();
 }
@@ -162,31 +162,31 @@ void MainWindow::render() {
     // The meter first: a snap's timer starts before the slower text and picture updates.
     renderMeter();
     const MainView& view = m_session.view();
-    m_lblCurrentThrow->setText(view.currentThrow);
-    m_lblCurrentStats->setText(view.currentStats);
-    m_lblCareerStats->setText(view.careerStats);
-    m_lblCareerStats->adjustSize();
-    m_frmSeasonStats->setTitle(view.seasonFrameCaption);
-    m_cmdThrow->setText(view.buttonCaption);
-    m_cmdThrow->setEnabled(view.buttonEnabled);
-    m_cmdThrow->setToolTip(view.buttonToolTip);
-    m_mnuClear->setEnabled(view.clearEnabled);
+    m_currentThrow->setText(view.currentThrow);
+    m_gameLine->setText(view.gameLine);
+    m_seasonLine->setText(view.seasonLine);
+    m_seasonLine->adjustSize();
+    m_seasonFrame->setTitle(view.seasonFrameCaption);
+    m_playButton->setText(view.buttonCaption);
+    m_playButton->setEnabled(view.buttonEnabled);
+    m_playButton->setToolTip(view.buttonToolTip);
+    m_clearAction->setEnabled(view.clearEnabled);
     showOnlyPicture(view.picture);
 }
 
 void MainWindow::renderMeter() {
     const MainView& view = m_session.view();
     // The timer first: the progress bar repaints at once whenever its value changes.
-    if (m_cTmr->isStarted(timerKey) != view.timerStarted)
-        m_cTmr->setStarted(timerKey, view.timerStarted);
-    const int meter = m_session.state().Meter;
-    if (m_pbThrow->value() != meter)
-        m_pbThrow->showValue(meter);
+    if (m_meterTimer->isStarted(timerKey) != view.timerStarted)
+        m_meterTimer->setStarted(timerKey, view.timerStarted);
+    const int meter = m_session.state().meter;
+    if (m_meter->value() != meter)
+        m_meter->showValue(meter);
 }
 
 void MainWindow::showOnlyPicture(Picture picture) {
-    m_imgRec->setVisible(picture == Picture::Receiver);
-    m_imgRef->setVisible(picture == Picture::Referee);
-    m_imgCup->setVisible(picture == Picture::Trophy);
-    m_imgINT->setVisible(picture == Picture::Interception);
+    m_receiver->setVisible(picture == Picture::Receiver);
+    m_referee->setVisible(picture == Picture::Referee);
+    m_trophy->setVisible(picture == Picture::Trophy);
+    m_interception->setVisible(picture == Picture::Interception);
 }

@@ -43,24 +43,24 @@ public:
     const GameSession& session() const { return m_session; }
 
 private slots:
-    void mnuNewGame_Click();
-    void mnuClear_Click();
-    void mnuExit_Click();
-    void mnuExportHTML_Click();
-    void mnuSeasonStats_Click();   // View, Career Stats: the career window
-    void mnuSeasonRecords_Click(); // View, Career Records: the records window
-    void mnuPassTypes_Click();
-    void mnuHowToPlay_Click();
-    void mnuAbout_Click();
-    void cmdThrow_MouseDown(quint64 stampMs);
-    void cTmr_Timer(const QString& key);
+    void newGame();
+    void clearCareer();
+    void exitGame();
+    void exportStats();
+    void showCareerStats();   // View, Career Stats: the career window
+    void showCareerRecords(); // View, Career Records: the records window
+    void showPassTypes();
+    void showHowToPlay();
+    void showAbout();
+    void onPlayButtonPressed(quint64 stampMs);
+    void onMeterTick(const QString& key);
 
 private:
-    void Form_Load();
+    void buildMeterTimer();
     void buildControls();
     void buildMenu();
     QGroupBox* addFrame(const char* name, const QString& caption, int top, QLabel*& label,
-                        const char* labelName);
+                        const char* labelName, bool throwFrame);
     bool clearConfirmed();
     void render();
     void renderMeter();
@@ -71,18 +71,18 @@ private:
     ShowFirstMessenger& m_messenger;
     QString m_decimalPoint;
     MonotonicClock m_clock;
-    HiResTimer* m_cTmr = nullptr;
+    HiResTimer* m_meterTimer = nullptr;
     QWidget* m_field = nullptr;
-    QGroupBox* m_frmSeasonStats = nullptr;
-    QLabel* m_lblCurrentStats = nullptr;
-    QLabel* m_lblCareerStats = nullptr; // the season's line, named for the career
-    QLabel* m_lblCurrentThrow = nullptr;
-    MeterBar* m_pbThrow = nullptr;
-    PictureWidget* m_imgRec = nullptr;
-    PictureWidget* m_imgRef = nullptr;
-    PictureWidget* m_imgCup = nullptr;
-    PictureWidget* m_imgINT = nullptr;
-    PlayButton* m_cmdThrow = nullptr;
-    QAction* m_mnuClear = nullptr;
+    QGroupBox* m_seasonFrame = nullptr;
+    QLabel* m_gameLine = nullptr;
+    QLabel* m_seasonLine = nullptr;
+    QLabel* m_currentThrow = nullptr;
+    MeterBar* m_meter = nullptr;
+    PictureWidget* m_receiver = nullptr;
+    PictureWidget* m_referee = nullptr;
+    PictureWidget* m_trophy = nullptr;
+    PictureWidget* m_interception = nullptr;
+    PlayButton* m_playButton = nullptr;
+    QAction* m_clearAction = nullptr;
     QPointer<HowToPlayWindow> m_howToPlay;
 };

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <string_view>
 
 namespace {
 
@@ -42,7 +41,7 @@ PictureWidget* picture(QWidget* parent, const char* name, const QString& file,
 } // namespace
 
 QGroupBox* MainWindow::addFrame(const char* name, const QString& caption, int top, QLabel*& label,
-                                const char* labelName) {
+                                const char* labelName, bool throwFrame) {
     auto* frame = new QGroupBox(caption, m_field);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(48, top, 317, 37);
@@ -51,7 +50,6 @@ QGroupBox* MainWindow::addFrame(const char* name, const QString& caption, int to
         "QGroupBox { background-color: black; color: white; border: 1px solid #7f7f7f;"
         " margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-    const bool throwFrame = labelName == std::string_view("lblCurrentThrow");
     label = statsLabel(frame, labelName, throwFrame ? QColor(0, 255, 0) : QColor(255, 255, 0));
     label->setGeometry(8, 14, throwFrame ? 301 : 305, 22);
     if (throwFrame)
@@ -67,40 +65,41 @@ void MainWindow::buildControls() {
     m_field->setFixedSize(clientArea);
     setCentralWidget(m_field);
 
-    addFrame("Frame1", QStringLiteral("Current Stats"), 80, m_lblCurrentStats, "lblCurrentStats");
-    m_frmSeasonStats = addFrame("frmSeasonStats", QStringLiteral("Season Stats"), 120,
-                                m_lblCareerStats, "lblCareerStats");
-    addFrame("Frame3", QStringLiteral("Current Throw"), 160, m_lblCurrentThrow, "lblCurrentThrow");
+    addFrame("Frame1", QStringLiteral("Current Stats"), 80, m_gameLine, "lblCurrentStats", false);
+    m_seasonFrame = addFrame("frmSeasonStats", QStringLiteral("Season Stats"), 120, m_seasonLine,
+                             "lblCareerStats", false);
+    addFrame("Frame3", QStringLiteral("Current Throw"), 160, m_currentThrow, "lblCurrentThrow",
+             true);
 
-    m_pbThrow = new MeterBar(m_field);
-    m_pbThrow->setObjectName(QStringLiteral("pbThrow"));
-    m_pbThrow->setAccessibleName(tr("Throw meter"));
-    m_pbThrow->setGeometry(32, 248, 433, 25);
-    m_pbThrow->setRange(0, MeterMaximum);
-    m_pbThrow->setValue(0);
-    m_pbThrow->setTextVisible(false);
+    m_meter = new MeterBar(m_field);
+    m_meter->setObjectName(QStringLiteral("pbThrow"));
+    m_meter->setAccessibleName(tr("Throw meter"));
+    m_meter->setGeometry(32, 248, 433, 25);
+    m_meter->setRange(0, MeterMaximum);
+    m_meter->setValue(0);
+    m_meter->setTextVisible(false);
 
     picture(m_field, "Image1", QStringLiteral("targetmark.svg"), tr("Target mark at 40"),
             {372, 216, 11, 35});
-    m_imgRec = picture(m_field, "imgRec", QStringLiteral("receiver.svg"),
-                       tr("Receiver reaching for the ball"), {372, 88, 84, 110});
-    m_imgRef = picture(m_field, "imgRef", QStringLiteral("referee.svg"),
-                       tr("Referee signalling a touchdown"), {372, 88, 82, 109});
-    m_imgCup = picture(m_field, "imgCup", QStringLiteral("trophy.svg"),
+    m_receiver = picture(m_field, "imgRec", QStringLiteral("receiver.svg"),
+                         tr("Receiver reaching for the ball"), {372, 88, 84, 110});
+    m_referee = picture(m_field, "imgRef", QStringLiteral("referee.svg"),
+                        tr("Referee signalling a touchdown"), {372, 88, 82, 109});
+    m_trophy = picture(m_field, "imgCup", QStringLiteral("trophy.svg"),
                        tr("Gold trophy for a broken record"), {372, 88, 82, 109});
-    m_imgINT = picture(m_field, "imgINT", QStringLiteral("interception.svg"),
-                       tr("Defender intercepting the pass"), {372, 88, 82, 109});
+    m_interception = picture(m_field, "imgINT", QStringLiteral("interception.svg"),
+                             tr("Defender intercepting the pass"), {372, 88, 82, 109});
 
-    m_cmdThrow = new PlayButton(m_field);
-    m_cmdThrow->setObjectName(QStringLiteral("cmdThrow"));
-    m_cmdThrow->setGeometry(192, 276, 121, 37);
-    m_cmdThrow->setFont(arialFont(9.75, true));
-    m_cmdThrow->setStyleSheet(
+    m_playButton = new PlayButton(m_field);
+    m_playButton->setObjectName(QStringLiteral("cmdThrow"));
+    m_playButton->setGeometry(192, 276, 121, 37);
+    m_playButton->setFont(arialFont(9.75, true));
+    m_playButton->setStyleSheet(
         QStringLiteral("QPushButton { background-color: rgb(192, 192, 192); color: black;"
                        " border: 2px outset #e0e0e0; }"
                        "QPushButton:pressed { border-style: inset; }"
                        "QPushButton:disabled { color: #808080; }"));
-    connect(m_cmdThrow, &PlayButton::mouseDown, this, &MainWindow::cmdThrow_MouseDown);
+    connect(m_playButton, &PlayButton::mouseDown, this, &MainWindow::onPlayButtonPressed);
 }
 
 void MainWindow::buildMenu() {
@@ -118,34 +117,34 @@ void MainWindow::buildMenu() {
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(addItem(file, "mnuNewGame", QStringLiteral("&New Game"),
                     QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this, &MainWindow::mnuNewGame_Click);
+            &QAction::triggered, this, &MainWindow::newGame);
     addLine(file, "mnuFileLine1");
     connect(addItem(file, "mnuExportHTML", QStringLiteral("Ex&port Stats"),
                     QKeySequence(Qt::CTRL | Qt::Key_H)),
-            &QAction::triggered, this, &MainWindow::mnuExportHTML_Click);
+            &QAction::triggered, this, &MainWindow::exportStats);
     addLine(file, "mnuFileLine3");
-    m_mnuClear = addItem(file, "mnuClear", QStringLiteral("&Clear Career Stats"), {});
-    connect(m_mnuClear, &QAction::triggered, this, &MainWindow::mnuClear_Click);
+    m_clearAction = addItem(file, "mnuClear", QStringLiteral("&Clear Career Stats"), {});
+    connect(m_clearAction, &QAction::triggered, this, &MainWindow::clearCareer);
     addLine(file, "mnuFileLine2");
     connect(addItem(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X)),
-            &QAction::triggered, this, &MainWindow::mnuExit_Click);
+            &QAction::triggered, this, &MainWindow::exitGame);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
     connect(addItem(view, "mnuSeasonStats", QStringLiteral("&Career Stats"), {}),
-            &QAction::triggered, this, &MainWindow::mnuSeasonStats_Click);
+            &QAction::triggered, this, &MainWindow::showCareerStats);
     connect(addItem(view, "mnuSeasonRecords", QStringLiteral("&Career Records"), {}),
-            &QAction::triggered, this, &MainWindow::mnuSeasonRecords_Click);
+            &QAction::triggered, this, &MainWindow::showCareerRecords);
     connect(addItem(view, "mnuPassTypes", QStringLiteral("&Pass Types"), {}), &QAction::triggered,
-            this, &MainWindow::mnuPassTypes_Click);
+            this, &MainWindow::showPassTypes);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     connect(addItem(help, "mnuHowToPlay", QStringLiteral("&How to Play"), QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, &MainWindow::mnuHowToPlay_Click);
+            &QAction::triggered, this, &MainWindow::showHowToPlay);
     addLine(help, "mnuHelpLine1");
     connect(addItem(help, "mnuAbout", QStringLiteral("&About Gridlark"), {}), &QAction::triggered,
-            this, &MainWindow::mnuAbout_Click);
+            this, &MainWindow::showAbout);
     connect(addItem(help, "mnuAboutQt", QStringLiteral("About &Qt"), {}), &QAction::triggered, qApp,
             &QApplication::aboutQt);
 }

@@ -34,8 +34,8 @@ void GameSession::newGame() {
     if (!openCareer())
         return;
     refresh();
-    determineMaxThrows(m_random, m_state);
-    determineSpeeds(m_random, m_state);
+    drawMaxThrows(m_random, m_state);
+    drawSpeeds(m_random, m_state);
     m_view.buttonEnabled = true;
     m_view.clearEnabled = false;
     m_view.buttonToolTip.clear();
@@ -55,25 +55,25 @@ void GameSession::press(int lateTicks) {
 }
 
 void GameSession::snap() {
-    m_state.ThrowType = makeThrow(m_random);
-    if (m_state.ThrowType == m_state.LastThrowType)
-        m_state.ThrowType = makeThrow(m_random);
-    m_state.LastThrowType = m_state.ThrowType;
-    m_view.currentThrow = PlayType::name(m_state.ThrowType);
-    m_state.Meter = 0;
+    m_state.playType = drawPlayType(m_random);
+    if (m_state.playType == m_state.lastPlayType)
+        m_state.playType = drawPlayType(m_random);
+    m_state.lastPlayType = m_state.playType;
+    m_view.currentThrow = PlayType::name(m_state.playType);
+    m_state.meter = 0;
     m_view.timerStarted = true;
     m_view.buttonCaption = ThrowCaption;
 }
 
 void GameSession::throwBall() {
     m_view.timerStarted = false;
-    const int distance = distanceFromTarget(m_state.Meter);
-    const std::int16_t grade = checkThrow(m_random, distance, m_state.LongestInRow);
-    show(figureResults(m_random, m_state, grade, m_state.ThrowType, distance));
+    const int distance = distanceFromTarget(m_state.meter);
+    const std::int16_t grade = gradeThrow(m_random, distance, m_state.longestInRow);
+    show(resolveThrow(m_random, m_state, grade, m_state.playType, distance));
     refresh();
     // Before the game closes: a message at its end comes over the button the play left.
     m_view.buttonCaption = HikeCaption;
-    if (m_state.GameAttempts == m_state.MaxThrows)
+    if (m_state.gameAttempts == m_state.maxThrows)
         closeGame();
 }
 
@@ -97,16 +97,16 @@ bool GameSession::openCareer() {
 }
 
 void GameSession::tick() {
-    if (!PlayType::isSnap(m_state.ThrowType) || !m_view.timerStarted)
+    if (!PlayType::isSnap(m_state.playType) || !m_view.timerStarted)
         return;
     // The count runs on for the life of the program; it wraps rather than overflows.
-    m_state.TickCount =
-        static_cast<std::int32_t>(static_cast<std::uint32_t>(m_state.TickCount) + 1U);
+    m_state.tickCount =
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(m_state.tickCount) + 1U);
     ++m_countedTicks;
-    if (!stepsAt(m_state.TickCount))
+    if (!stepsAt(m_state.tickCount))
         return;
-    ++m_state.Meter;
-    if (m_state.Meter >= MeterMaximum)
+    ++m_state.meter;
+    if (m_state.meter >= MeterMaximum)
         m_view.timerStarted = false;
 }
 
@@ -115,16 +115,16 @@ void GameSession::tick() {
 // throw stops the timer, so whether it runs is left alone.
 void GameSession::takeBack(int ticks) {
     for (int undone = std::clamp(ticks, 0, m_countedTicks); undone > 0; --undone) {
-        if (stepsAt(m_state.TickCount))
-            --m_state.Meter;
-        m_state.TickCount =
-            static_cast<std::int32_t>(static_cast<std::uint32_t>(m_state.TickCount) - 1U);
+        if (stepsAt(m_state.tickCount))
+            --m_state.meter;
+        m_state.tickCount =
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(m_state.tickCount) - 1U);
     }
 }
 
 // Whether the timer event that brought the count to `tickCount` raised the meter.
 bool GameSession::stepsAt(std::int32_t tickCount) const {
-    const int speed = speedOf(m_state, m_state.ThrowType);
+    const int speed = speedOf(m_state, m_state.playType);
     return speed > 0 && tickCount % speed == 0;
 }
 
@@ -146,7 +146,7 @@ void GameSession::show(const ThrowOutcome& outcome) {
 }
 
 void GameSession::refresh() {
-    m_view.currentStats = gameLine(m_state, m_decimalPoint);
-    m_view.careerStats = seasonLine(m_state, m_decimalPoint);
+    m_view.gameLine = gameLine(m_state, m_decimalPoint);
+    m_view.seasonLine = seasonLine(m_state, m_decimalPoint);
     m_view.seasonFrameCaption = seasonFrameCaption(m_state);
 }

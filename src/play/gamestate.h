@@ -20,58 +20,58 @@ struct PlayTypeCounters {
 // Everything the main window keeps about the game in progress. Game counters are 16-bit, the
 // season snapshot 32-bit, as the career files and the statistics lines expect.
 struct GameState {
-    std::int16_t GameAttempts = 0;
-    std::int16_t GameCompletions = 0;
-    std::int16_t GameYards = 0;
-    std::int16_t GameTDs = 0;
-    std::int16_t GameINTs = 0;
-    std::int16_t LongestInRow = 0;
-    std::int16_t CurrentInRow = 0;
+    std::int16_t gameAttempts = 0;
+    std::int16_t gameCompletions = 0;
+    std::int16_t gameYards = 0;
+    std::int16_t gameTouchdowns = 0;
+    std::int16_t gameInterceptions = 0;
+    std::int16_t longestInRow = 0;
+    std::int16_t currentInRow = 0;
 
-    std::int16_t GameShortAttempts = 0;
-    std::int16_t GameShortCompletions = 0;
-    std::int16_t GameShortYards = 0;
-    std::int16_t GameShortTDs = 0;
-    std::int16_t GameShortINTs = 0;
-    std::int16_t GameMediumAttempts = 0;
-    std::int16_t GameMediumCompletions = 0;
-    std::int16_t GameMediumYards = 0;
-    std::int16_t GameMediumTDs = 0;
-    std::int16_t GameMediumINTs = 0;
-    std::int16_t GameLongAttempts = 0;
-    std::int16_t GameLongCompletions = 0;
-    std::int16_t GameLongYards = 0;
-    std::int16_t GameLongTDs = 0;
-    std::int16_t GameLongINTs = 0;
-    std::int16_t GameBlitzAttempts = 0;
-    std::int16_t GameBlitzCompletions = 0;
-    std::int16_t GameBlitzYards = 0;
-    std::int16_t GameBlitzTDs = 0;
-    std::int16_t GameBlitzINTs = 0;
+    std::int16_t gameShortAttempts = 0;
+    std::int16_t gameShortCompletions = 0;
+    std::int16_t gameShortYards = 0;
+    std::int16_t gameShortTouchdowns = 0;
+    std::int16_t gameShortInterceptions = 0;
+    std::int16_t gameMediumAttempts = 0;
+    std::int16_t gameMediumCompletions = 0;
+    std::int16_t gameMediumYards = 0;
+    std::int16_t gameMediumTouchdowns = 0;
+    std::int16_t gameMediumInterceptions = 0;
+    std::int16_t gameLongAttempts = 0;
+    std::int16_t gameLongCompletions = 0;
+    std::int16_t gameLongYards = 0;
+    std::int16_t gameLongTouchdowns = 0;
+    std::int16_t gameLongInterceptions = 0;
+    std::int16_t gameBlitzAttempts = 0;
+    std::int16_t gameBlitzCompletions = 0;
+    std::int16_t gameBlitzYards = 0;
+    std::int16_t gameBlitzTouchdowns = 0;
+    std::int16_t gameBlitzInterceptions = 0;
 
     // The season snapshot: the current season as stored before this game.
-    std::int32_t SeasonAttempts = 0;
-    std::int32_t SeasonCompletions = 0;
-    std::int32_t SeasonYards = 0;
-    std::int32_t SeasonTDs = 0;
-    std::int32_t SeasonINTs = 0;
-    std::int32_t SeasonGames = 0;
-    std::int32_t SeasonNumber = 0;
+    std::int32_t seasonAttempts = 0;
+    std::int32_t seasonCompletions = 0;
+    std::int32_t seasonYards = 0;
+    std::int32_t seasonTouchdowns = 0;
+    std::int32_t seasonInterceptions = 0;
+    std::int32_t seasonGames = 0;
+    std::int32_t seasonNumber = 0;
 
-    std::int16_t ThrowType = 0;
-    std::int16_t MaxThrows = 0;
-    std::int16_t LongSpeed = 0;
-    std::int16_t MediumSpeed = 0;
-    std::int16_t ShortSpeed = 0;
-    std::int16_t BlitzSpeed = 0;
-    int Meter = 0; // the throw meter pbThrow: 0 to MeterMaximum
+    std::int16_t playType = 0;
+    std::int16_t maxThrows = 0;
+    std::int16_t longSpeed = 0;
+    std::int16_t mediumSpeed = 0;
+    std::int16_t shortSpeed = 0;
+    std::int16_t blitzSpeed = 0;
+    int meter = 0; // the throw meter pbThrow: 0 to MeterMaximum
 
     // Kept from snap to snap and game to game, never reset.
-    std::int16_t LastThrowType = 0;
-    std::int32_t TickCount = 0;
+    std::int16_t lastPlayType = 0;
+    std::int32_t tickCount = 0;
 
     // The block of play type 1 to 4; null pointers for any other play type.
-    PlayTypeCounters countersOf(std::int16_t playType);
+    PlayTypeCounters countersOf(std::int16_t type);
 
     // Zeroes the game totals, the twenty block counters and the play type, as a new game does.
     void clearGame();
@@ -79,23 +79,23 @@ struct GameState {
 
 // The game's lines of passing: its totals (index 0), then the blocks of play types 1 to 4.
 inline constexpr std::array<PassingFields<GameState, std::int16_t>, 5> GamePassingFields{{
-    {&GameState::GameAttempts, &GameState::GameCompletions, &GameState::GameYards,
-     &GameState::GameTDs, &GameState::GameINTs},
-    {&GameState::GameShortAttempts, &GameState::GameShortCompletions, &GameState::GameShortYards,
-     &GameState::GameShortTDs, &GameState::GameShortINTs},
-    {&GameState::GameMediumAttempts, &GameState::GameMediumCompletions, &GameState::GameMediumYards,
-     &GameState::GameMediumTDs, &GameState::GameMediumINTs},
-    {&GameState::GameLongAttempts, &GameState::GameLongCompletions, &GameState::GameLongYards,
-     &GameState::GameLongTDs, &GameState::GameLongINTs},
-    {&GameState::GameBlitzAttempts, &GameState::GameBlitzCompletions, &GameState::GameBlitzYards,
-     &GameState::GameBlitzTDs, &GameState::GameBlitzINTs},
+    {&GameState::gameAttempts, &GameState::gameCompletions, &GameState::gameYards,
+     &GameState::gameTouchdowns, &GameState::gameInterceptions},
+    {&GameState::gameShortAttempts, &GameState::gameShortCompletions, &GameState::gameShortYards,
+     &GameState::gameShortTouchdowns, &GameState::gameShortInterceptions},
+    {&GameState::gameMediumAttempts, &GameState::gameMediumCompletions, &GameState::gameMediumYards,
+     &GameState::gameMediumTouchdowns, &GameState::gameMediumInterceptions},
+    {&GameState::gameLongAttempts, &GameState::gameLongCompletions, &GameState::gameLongYards,
+     &GameState::gameLongTouchdowns, &GameState::gameLongInterceptions},
+    {&GameState::gameBlitzAttempts, &GameState::gameBlitzCompletions, &GameState::gameBlitzYards,
+     &GameState::gameBlitzTouchdowns, &GameState::gameBlitzInterceptions},
 }};
 
 // The season snapshot's line of passing, as the season's own totals (SeasonPassingFields[0]) fill
 // it.
 inline constexpr PassingFields<GameState, std::int32_t> SeasonSnapshotFields{
-    &GameState::SeasonAttempts, &GameState::SeasonCompletions, &GameState::SeasonYards,
-    &GameState::SeasonTDs, &GameState::SeasonINTs};
+    &GameState::seasonAttempts, &GameState::seasonCompletions, &GameState::seasonYards,
+    &GameState::seasonTouchdowns, &GameState::seasonInterceptions};
 
 // Adds 1 to a 16-bit game counter; the rules keep every game counter far below its limit.
 inline void increment(std::int16_t& counter) {

@@ -16,9 +16,9 @@ QString careerOverTip();
 // What the main window shows, kept by the core so that a whole play can be checked without a
 // widget; the window only copies it onto its controls.
 struct MainView {
-    QString currentThrow; // lblCurrentThrow
-    QString currentStats; // lblCurrentStats
-    QString careerStats;  // lblCareerStats: named for the career, it shows the season
+    QString currentThrow;                                        // lblCurrentThrow
+    QString gameLine;                                            // lblCurrentStats
+    QString seasonLine;                                          // lblCareerStats
     QString seasonFrameCaption = QStringLiteral("Season Stats"); // frmSeasonStats
     Picture picture = Picture::Receiver;
     QString buttonCaption = HikeCaption;

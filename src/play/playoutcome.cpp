@@ -18,23 +18,23 @@ void add(std::int16_t& counter, int amount) {
 void countAttempt(GameState& state, const PlayTypeCounters& block) {
     if (block.attempts)
         increment(*block.attempts);
-    increment(state.GameAttempts);
+    increment(state.gameAttempts);
 }
 
 ThrowOutcome complete(RandomSource& random, GameState& state, const PlayTypeCounters& block,
                       std::int16_t playType, int distance) {
-    increment(state.CurrentInRow);
+    increment(state.currentInRow);
     if (!PlayType::isSnap(playType))
         return {};
     countAttempt(state, block);
-    increment(state.GameCompletions);
+    increment(state.gameCompletions);
     increment(*block.completions);
-    const Gain gain = figureYards(random, playType, distance);
+    const Gain gain = drawGain(random, playType, distance);
     if (gain.touchdown) {
-        increment(state.GameTDs);
+        increment(state.gameTouchdowns);
         increment(*block.tds);
     }
-    add(state.GameYards, gain.yards);
+    add(state.gameYards, gain.yards);
     add(*block.yards, gain.yards);
     return {
         PlayType::name(playType) + u' ' + wholeText(gain.yards) +
@@ -48,7 +48,7 @@ ThrowOutcome riskInterception(RandomSource& random, GameState& state, const Play
     const int limit = grade == ThrowGrade::Off ? InterceptionLimitOff : InterceptionLimitFarOff;
     if (r > limit)
         return {name + QStringLiteral(" Incomplete!")};
-    increment(state.GameINTs);
+    increment(state.gameInterceptions);
     if (block.ints)
         increment(*block.ints);
     return {name + QStringLiteral(" INTERCEPTED!"), false, true};
@@ -56,8 +56,8 @@ ThrowOutcome riskInterception(RandomSource& random, GameState& state, const Play
 
 } // namespace
 
-ThrowOutcome figureResults(RandomSource& random, GameState& state, std::int16_t grade,
-                           std::int16_t playType, int distance) {
+ThrowOutcome resolveThrow(RandomSource& random, GameState& state, std::int16_t grade,
+                          std::int16_t playType, int distance) {
     random.reseed();
     const QString name = PlayType::name(playType);
     const PlayTypeCounters block = state.countersOf(playType);
@@ -70,9 +70,9 @@ ThrowOutcome figureResults(RandomSource& random, GameState& state, std::int16_t 
             outcome.text = name + QStringLiteral(" Incomplete!");
         else
             outcome = riskInterception(random, state, block, grade, name);
-        state.CurrentInRow = 0;
+        state.currentInRow = 0;
     }
-    if (state.LongestInRow < state.CurrentInRow)
-        state.LongestInRow = state.CurrentInRow;
+    if (state.longestInRow < state.currentInRow)
+        state.longestInRow = state.currentInRow;
     return outcome;
 }

@@ -23,5 +23,5 @@ struct ThrowOutcome {
 
 // Turns a throw graded `distance` steps from the target into a completion, incompletion or
 // interception: counts it, with a completion's yards, and keeps the runs of completions.
-ThrowOutcome figureResults(RandomSource& random, GameState& state, std::int16_t grade,
-                           std::int16_t playType, int distance);
+ThrowOutcome resolveThrow(RandomSource& random, GameState& state, std::int16_t grade,
+                          std::int16_t playType, int distance);

@@ -21,7 +21,7 @@ int twoOffThreshold(std::int16_t longestInRow) {
 
 } // namespace
 
-std::int16_t makeThrow(RandomSource& random) {
+std::int16_t drawPlayType(RandomSource& random) {
     random.reseed();
     const int r = drawRounded(random, 99) + 1;
     if (r <= 35)
@@ -37,7 +37,7 @@ int distanceFromTarget(int meter) {
     return std::abs(MeterTarget - meter);
 }
 
-std::int16_t checkThrow(RandomSource& random, int distance, std::int16_t longestInRow) {
+std::int16_t gradeThrow(RandomSource& random, int distance, std::int16_t longestInRow) {
     if (distance <= ThrowReach::OnTarget)
         return ThrowGrade::OnTarget;
     if (distance == ThrowReach::ByChance) {
@@ -51,18 +51,18 @@ std::int16_t checkThrow(RandomSource& random, int distance, std::int16_t longest
     return ThrowGrade::FarOff;
 }
 
-void determineSpeeds(RandomSource& random, GameState& state) {
+void drawSpeeds(RandomSource& random, GameState& state) {
     random.reseed();
     const int r = drawRounded(random, 9) + 1;
     // 1 is the slow meter, 10 the fast one; each step of the row differs by one event.
     const int shift = r == 1 ? 1 : (r == 10 ? -1 : 0);
-    state.ShortSpeed = static_cast<std::int16_t>(11 + shift);
-    state.MediumSpeed = static_cast<std::int16_t>(9 + shift);
-    state.LongSpeed = static_cast<std::int16_t>(7 + shift);
-    state.BlitzSpeed = static_cast<std::int16_t>(6 + shift);
+    state.shortSpeed = static_cast<std::int16_t>(11 + shift);
+    state.mediumSpeed = static_cast<std::int16_t>(9 + shift);
+    state.longSpeed = static_cast<std::int16_t>(7 + shift);
+    state.blitzSpeed = static_cast<std::int16_t>(6 + shift);
 }
 
-void determineMaxThrows(RandomSource& random, GameState& state) {
+void drawMaxThrows(RandomSource& random, GameState& state) {
     random.reseed();
     const int r = drawRounded(random, 9) + 1;
     int base = 26;
@@ -74,19 +74,19 @@ void determineMaxThrows(RandomSource& random, GameState& state) {
         base = 33;
     else if (r == 10)
         base = 36;
-    state.MaxThrows = static_cast<std::int16_t>(base + drawRounded(random, 6));
+    state.maxThrows = static_cast<std::int16_t>(base + drawRounded(random, 6));
 }
 
 int speedOf(const GameState& state, std::int16_t playType) {
     switch (playType) {
     case PlayType::Short:
-        return state.ShortSpeed;
+        return state.shortSpeed;
     case PlayType::Medium:
-        return state.MediumSpeed;
+        return state.mediumSpeed;
     case PlayType::Long:
-        return state.LongSpeed;
+        return state.longSpeed;
     case PlayType::Blitz:
-        return state.BlitzSpeed;
+        return state.blitzSpeed;
     default:
         return 0;
     }

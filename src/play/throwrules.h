@@ -43,17 +43,17 @@ inline constexpr std::array<StreakThreshold, 6> TwoOffThresholds{
     {{0, 4}, {2, 5}, {4, 6}, {5, 7}, {7, 8}, {9, 9}}};
 
 // Draws a play type 1 to 4 (reseeds first).
-std::int16_t makeThrow(RandomSource& random);
+std::int16_t drawPlayType(RandomSource& random);
 
 // Grades a throw by the meter's distance from the target; draws without reseeding.
-std::int16_t checkThrow(RandomSource& random, int distance, std::int16_t longestInRow);
+std::int16_t gradeThrow(RandomSource& random, int distance, std::int16_t longestInRow);
 
 // The meter speeds of a game: timer events per meter step for each play type.
-void determineSpeeds(RandomSource& random, GameState& state);
+void drawSpeeds(RandomSource& random, GameState& state);
 
 // The number of attempts, 20 to 42, that make up a game.
 inline constexpr int MostAttemptsInGame = 42;
-void determineMaxThrows(RandomSource& random, GameState& state);
+void drawMaxThrows(RandomSource& random, GameState& state);
 
 // Timer events per meter step for the play type; 0 for no snap.
 int speedOf(const GameState& state, std::int16_t playType);

@@ -9,7 +9,7 @@ class UnsavedCareer final : public Career {
 public:
     bool readyForNewGame() override { return true; }
     bool openStats(GameState& state) override {
-        state.SeasonNumber = 1;
+        state.seasonNumber = 1;
         return true;
     }
     bool saveStats(const GameState&) override { return true; }

@@ -56,11 +56,11 @@ QString patternText(std::int64_t numerator, std::int64_t denominator, QStringVie
     return text + point + digits;
 }
 
-QString patternText(Currency value, QStringView pattern, const QString& point) {
+QString patternText(FixedPoint4 value, QStringView pattern, const QString& point) {
     return patternText(value.tenThousandths, 10000, pattern, point);
 }
 
-QString currencyText(Currency value, const QString& point) {
+QString decimalText(FixedPoint4 value, const QString& point) {
     const std::uint64_t magnitude = magnitudeOf(value.tenThousandths);
     QString text = value.tenThousandths < 0 ? QStringLiteral("-") : QString();
     text += QString::number(magnitude / 10000);

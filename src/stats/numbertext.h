@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "stats/currency.h"
+#include "stats/fixedpoint4.h"
 
 #include <QString>
 #include <cstdint>
@@ -20,8 +20,8 @@ QString wholeText(std::int64_t value);
 QString patternText(std::int64_t numerator, std::int64_t denominator, QStringView pattern,
                     const QString& point);
 
-QString patternText(Currency value, QStringView pattern, const QString& point);
+QString patternText(FixedPoint4 value, QStringView pattern, const QString& point);
 
-// Shortest form of a currency value: trailing zeros and a trailing point dropped, a zero before
+// Shortest form of a four-decimal value: trailing zeros and a trailing point dropped, a zero before
 // the point below 1 (62.5, 100, 0.3, 0).
-QString currencyText(Currency value, const QString& point);
+QString decimalText(FixedPoint4 value, const QString& point);

@@ -21,7 +21,7 @@ std::int64_t thousandths(std::int64_t numerator, std::int64_t denominator) {
 
 } // namespace
 
-Currency passerRating(const PasserCounts& c) {
+FixedPoint4 passerRating(const PasserCounts& c) {
     const std::int64_t a = c.attempts;
     if (a <= 0)
         return {};
@@ -41,14 +41,14 @@ Currency passerRating(const PasserCounts& c) {
     if (sum <= 0)
         return {};
     // S / 6 × 100 with S in thousandths is S / 60, kept to two decimals.
-    return Currency::fromHundredths(roundQuotientToPlaces(sum, 60, 2));
+    return FixedPoint4::fromHundredths(roundQuotientToPlaces(sum, 60, 2));
 }
 
-Currency getQBRating(const GameState& state) {
+FixedPoint4 gameRating(const GameState& state) {
     return passerRating(passingCounts(state, GamePassingFields[0]));
 }
 
-Currency getCareerQBRating(const GameState& state) {
+FixedPoint4 seasonRating(const GameState& state) {
     return passerRating(passingCounts(state, SeasonSnapshotFields));
 }
 
@@ -63,6 +63,6 @@ TypeCounts typeCounts(const SeasonStats& season) {
     return types;
 }
 
-Currency getSeasonRating(const SeasonStats& season) {
+FixedPoint4 seasonRating(const SeasonStats& season) {
     return passerRating(seasonCounts(season));
 }

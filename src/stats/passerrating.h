@@ -2,7 +2,7 @@
 #pragma once
 
 #include "play/gamestate.h"
-#include "stats/currency.h"
+#include "stats/fixedpoint4.h"
 
 #include <array>
 #include <cstdint>
@@ -32,7 +32,7 @@ PasserCounts passingCounts(const Record& record, const PassingFields<Record, Cou
     return {record.*line[0], record.*line[1], record.*line[2], record.*line[3], record.*line[4]};
 }
 
-// Att, Comp, Yds, TD and Int of a season record.
+// The attempts, completions, yards, touchdowns and interceptions of a season record.
 PasserCounts seasonCounts(const SeasonStats& season);
 
 // The season's counts of each play type: Short, Medium, Long and Blitz, in that order.
@@ -42,11 +42,11 @@ TypeCounts typeCounts(const SeasonStats& season);
 // The passer rating, 0 to 158.33 with at most two decimals: four components each rounded to
 // three decimals and bounded to 0..2.375, their sum / 6 × 100 rounded to two decimals. Every
 // rounding is of the exact value, halves away from zero.
-Currency passerRating(const PasserCounts& counts);
+FixedPoint4 passerRating(const PasserCounts& counts);
 
 // The game in progress.
-Currency getQBRating(const GameState& state);
-// Named for the career, it rates the current season as last loaded from the career file.
-Currency getCareerQBRating(const GameState& state);
-// Any season record; only Att, Comp, Yds, TD and Int are read.
-Currency getSeasonRating(const SeasonStats& season);
+FixedPoint4 gameRating(const GameState& state);
+// The current season as last loaded from the career file (the season snapshot).
+FixedPoint4 seasonRating(const GameState& state);
+// Any season record; only its season totals are read.
+FixedPoint4 seasonRating(const SeasonStats& season);

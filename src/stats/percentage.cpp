@@ -3,8 +3,8 @@
 
 #include "stats/exactround.h"
 
-Currency completionPercentage(std::int64_t completions, std::int64_t attempts) {
+FixedPoint4 completionPercentage(std::int64_t completions, std::int64_t attempts) {
     if (completions <= 0 || attempts <= 0)
         return {};
-    return Currency::fromTenths(roundQuotientToPlaces(completions * 100, attempts, 1));
+    return FixedPoint4::fromTenths(roundQuotientToPlaces(completions * 100, attempts, 1));
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "stats/currency.h"
+#include "stats/fixedpoint4.h"
 
 #include <cstdint>
 
 // completions / attempts × 100 rounded half away from zero to one decimal; 0 when there is no
 // completion (the guard is on completions, so a game of misses shows 0).
-Currency completionPercentage(std::int64_t completions, std::int64_t attempts);
+FixedPoint4 completionPercentage(std::int64_t completions, std::int64_t attempts);

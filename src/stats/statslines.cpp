@@ -8,9 +8,9 @@
 
 namespace {
 
-QString line(const PasserCounts& c, Currency rating, const QString& point) {
+QString line(const PasserCounts& c, FixedPoint4 rating, const QString& point) {
     return wholeText(c.completions) + u'-' + wholeText(c.attempts) + u' ' +
-           currencyText(completionPercentage(c.completions, c.attempts), point) +
+           decimalText(completionPercentage(c.completions, c.attempts), point) +
            QStringLiteral("% ") + wholeText(c.yards) + QStringLiteral(" YDS ") +
            wholeText(c.touchdowns) + QStringLiteral(" TD ") + wholeText(c.interceptions) +
            QStringLiteral(" INT ") + patternText(rating, u"###.00", point);
@@ -19,14 +19,14 @@ QString line(const PasserCounts& c, Currency rating, const QString& point) {
 } // namespace
 
 QString gameLine(const GameState& s, const QString& point) {
-    return line(passingCounts(s, GamePassingFields[0]), getQBRating(s), point);
+    return line(passingCounts(s, GamePassingFields[0]), gameRating(s), point);
 }
 
 QString seasonLine(const GameState& s, const QString& point) {
-    return QStringLiteral("G ") + wholeText(s.SeasonGames) + u' ' +
-           line(passingCounts(s, SeasonSnapshotFields), getCareerQBRating(s), point);
+    return QStringLiteral("G ") + wholeText(s.seasonGames) + u' ' +
+           line(passingCounts(s, SeasonSnapshotFields), seasonRating(s), point);
 }
 
 QString seasonFrameCaption(const GameState& s) {
-    return QStringLiteral("Season ") + wholeText(s.SeasonNumber) + QStringLiteral(" Stats");
+    return QStringLiteral("Season ") + wholeText(s.seasonNumber) + QStringLiteral(" Stats");
 }

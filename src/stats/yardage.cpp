@@ -26,7 +26,7 @@ constexpr std::array<std::array<YardageRow, 3>, 4> yardageTable{{
 
 } // namespace
 
-Gain figureYards(RandomSource& random, std::int16_t playType, int distance) {
+Gain drawGain(RandomSource& random, std::int16_t playType, int distance) {
     random.reseed();
     Gain gain;
     if (PlayType::isSnap(playType) && distance <= 2) {

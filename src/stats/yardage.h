@@ -13,7 +13,7 @@ struct Gain {
 
 // The yards and any touchdown of a completed pass of the play type, thrown `distance` steps
 // from the target (reseeds first). A distance beyond 2, or no play type, gains nothing.
-Gain figureYards(RandomSource& random, std::int16_t playType, int distance);
+Gain drawGain(RandomSource& random, std::int16_t playType, int distance);
 
 // The most one completion of the play type can gain: its best row at its highest draw.
 int longestGain(std::int16_t playType);

@@ -2,7 +2,7 @@
 #include "storage/filecareer.h"
 
 #include "play/gamestate.h"
-#include "storage/damage.h"
+#include "storage/careerfilecontent.h"
 #include "storage/datadirectory.h"
 #include "storage/filelock.h"
 #include "storage/filestore.h"
@@ -92,8 +92,8 @@ QString FileCareer::recordsPath() const {
     return QDir(m_dataDirectory).filePath(QStringLiteral("gdk.rec"));
 }
 
-FileCareer::Read FileCareer::readFile(const QString& path, const Layout& layout,
-                                      OnDamage onDamage) {
+FileCareer::Read FileCareer::readAndMend(const QString& path, const Layout& layout,
+                                         OnDamage onDamage) {
     // A missing file is made empty, as a career has always begun, unless the file is only read;
     // missing or not, it reads as empty.
     if (onDamage == OnDamage::MendLocked || onDamage == OnDamage::MendLocking)
@@ -119,7 +119,7 @@ FileCareer::Read FileCareer::readFile(const QString& path, const Layout& layout,
         if (!lock.error().isEmpty())
             return {{}, failureText(path, problem + QStringLiteral(", and ") + lock.error())};
         // Read again: another copy of the game may have mended it meanwhile.
-        return readFile(path, layout, OnDamage::MendLocked);
+        return readAndMend(path, layout, OnDamage::MendLocked);
     }
     case OnDamage::MendLocked:
         break;
@@ -154,7 +154,7 @@ QString FileCareer::underLock(const QString& path, const std::function<QString()
 }
 
 bool FileCareer::openStats(GameState& state) {
-    const Read read = readFile(seasonsPath(), seasonsLayout, OnDamage::MendLocking);
+    const Read read = readAndMend(seasonsPath(), seasonsLayout, OnDamage::MendLocking);
     const bool open =
         read.error.isEmpty() && loadCurrentSeason(readSeasonsContent(read.bytes).seasons, state);
     if (!read.error.isEmpty())
@@ -166,11 +166,11 @@ bool FileCareer::openStats(GameState& state) {
 bool FileCareer::loadCurrentSeason(const std::vector<SeasonStats>& seasons, GameState& state) {
     for (std::size_t n = 1; n <= SeasonsInCareer; ++n) {
         const SeasonStats season = recordAt(seasons, n);
-        if (season.Games != GamesInSeason) {
+        if (season.games != GamesInSeason) {
             for (std::size_t field = 0; field < SeasonSnapshotFields.size(); ++field)
                 state.*SeasonSnapshotFields[field] = season.*SeasonPassingFields[0][field];
-            state.SeasonGames = season.Games;
-            state.SeasonNumber = static_cast<std::int32_t>(n);
+            state.seasonGames = season.games;
+            state.seasonNumber = static_cast<std::int32_t>(n);
             return true;
         }
     }
@@ -179,15 +179,15 @@ bool FileCareer::loadCurrentSeason(const std::vector<SeasonStats>& seasons, Game
 }
 
 QString FileCareer::addGame(const GameState& state) {
-    const Read read = readFile(seasonsPath(), seasonsLayout, OnDamage::MendLocked);
+    const Read read = readAndMend(seasonsPath(), seasonsLayout, OnDamage::MendLocked);
     if (!read.error.isEmpty())
         return read.error;
     std::vector<SeasonStats> seasons = readSeasonsContent(read.bytes).seasons;
     std::size_t n = 1;
-    while (n < MostSeasonRecords && recordAt(seasons, n).Games == GamesInSeason)
+    while (n < MostSeasonRecords && recordAt(seasons, n).games == GamesInSeason)
         ++n;
     SeasonStats season = addGameToSeason(recordAt(seasons, n), state);
-    season.Season = static_cast<std::int32_t>(n);
+    season.number = static_cast<std::int32_t>(n);
     if (seasons.size() < n)
         seasons.resize(n);
     seasons[n - 1] = season;
@@ -210,11 +210,11 @@ bool FileCareer::saveStats(const GameState& state) {
     }
     // The season's records follow its save, so that a season that failed to save (or a crash
     // before it) never leaves records made of games the career does not hold.
-    if (m_currentSeason.Games == GamesInSeason) {
+    if (m_currentSeason.games == GamesInSeason) {
         updateRecords(
             [&](CareerRecords& records) { checkSeasonRecords(m_currentSeason, records); });
         m_messenger.inform(QStringLiteral("Season Over"),
-                           QStringLiteral("Season %1 is over").arg(m_currentSeason.Season));
+                           QStringLiteral("Season %1 is over").arg(m_currentSeason.number));
     }
     return true;
 }
@@ -222,7 +222,7 @@ bool FileCareer::saveStats(const GameState& state) {
 bool FileCareer::updateRecords(const std::function<void(CareerRecords&)>& update) {
     const bool existed = QFileInfo::exists(recordsPath());
     const auto change = [&]() -> QString {
-        const Read read = readFile(recordsPath(), recordsLayout, OnDamage::MendLocked);
+        const Read read = readAndMend(recordsPath(), recordsLayout, OnDamage::MendLocked);
         if (!read.error.isEmpty())
             return read.error;
         CareerRecords records = readRecordsContent(read.bytes).records;
@@ -254,7 +254,7 @@ void FileCareer::clearCareer() {
 }
 
 FileCareer::Read FileCareer::readSeasons(OnDamage onDamage) {
-    const Read read = readFile(seasonsPath(), seasonsLayout, onDamage);
+    const Read read = readAndMend(seasonsPath(), seasonsLayout, onDamage);
     if (!read.error.isEmpty())
         tell(true, QStringLiteral("Career Stats Not Read"), read.error);
     deliverNotices();
@@ -274,7 +274,7 @@ PeekedSeasons FileCareer::peekSeasons() {
 }
 
 CareerRecords FileCareer::loadRecords() {
-    const Read read = readFile(recordsPath(), recordsLayout, OnDamage::MendLocking);
+    const Read read = readAndMend(recordsPath(), recordsLayout, OnDamage::MendLocking);
     if (!read.error.isEmpty())
         tell(true, QStringLiteral("Records Not Read"), read.error);
     deliverNotices();
@@ -282,8 +282,8 @@ CareerRecords FileCareer::loadRecords() {
 }
 
 StoredCareer FileCareer::readCareer() {
-    const Read seasons = readFile(seasonsPath(), seasonsLayout, OnDamage::Refuse);
-    const Read records = readFile(recordsPath(), recordsLayout, OnDamage::Refuse);
+    const Read seasons = readAndMend(seasonsPath(), seasonsLayout, OnDamage::Refuse);
+    const Read records = readAndMend(recordsPath(), recordsLayout, OnDamage::Refuse);
     QStringList errors;
     for (const QString& error : {seasons.error, records.error})
         if (!error.isEmpty())

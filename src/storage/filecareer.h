@@ -73,7 +73,9 @@ private:
         QString text;
     };
 
-    Read readFile(const QString& path, const Layout& layout, OnDamage onDamage);
+    // Creates a missing file where the file may be mended, reads it, and keeps a damaged one
+    // aside and rewrites it, or tells of it or refuses it, as `onDamage` says.
+    Read readAndMend(const QString& path, const Layout& layout, OnDamage onDamage);
     Read readSeasons(OnDamage onDamage);
     QString keepDamaged(const QString& path, const QString& problem, const QByteArray& damaged,
                         const Content& repaired);

@@ -19,24 +19,24 @@ template <typename T> bool raise(T& record, const T& value) {
 } // namespace
 
 bool checkBestGame(const GameState& game, CareerRecords& records) {
-    const Currency percentage = completionPercentage(game.GameCompletions, game.GameAttempts);
-    bool broken = raise<std::int32_t>(records.MostGameYds, game.GameYards);
-    broken = raise<std::int32_t>(records.MostGameTD, game.GameTDs) || broken;
-    raise<std::int32_t>(records.MostGameInt, game.GameINTs);
-    broken = raise<std::int32_t>(records.MostInRow, game.LongestInRow) || broken;
-    broken = raise(records.BestGameCompPct, percentage) || broken;
+    const FixedPoint4 percentage = completionPercentage(game.gameCompletions, game.gameAttempts);
+    bool broken = raise<std::int32_t>(records.mostGameYards, game.gameYards);
+    broken = raise<std::int32_t>(records.mostGameTouchdowns, game.gameTouchdowns) || broken;
+    raise<std::int32_t>(records.mostGameInterceptions, game.gameInterceptions);
+    broken = raise<std::int32_t>(records.mostInRow, game.longestInRow) || broken;
+    broken = raise(records.bestGameCompletionPercentage, percentage) || broken;
     return broken;
 }
 
 void checkSeasonRecords(const SeasonStats& season, CareerRecords& records) {
-    const Currency rating = getSeasonRating(season);
-    const Currency percentage = completionPercentage(season.Comp, season.Att);
-    raise(records.MostSeasonTD, season.TD);
+    const FixedPoint4 rating = seasonRating(season);
+    const FixedPoint4 percentage = completionPercentage(season.completions, season.attempts);
+    raise(records.mostSeasonTouchdowns, season.touchdowns);
     // Until a season with yards is on record, the first completed season sets the fewest
     // interceptions whatever its count.
-    if (records.MostSeasonYds <= 0 || records.LeastSeasonInt > season.Int)
-        records.LeastSeasonInt = season.Int;
-    raise(records.MostSeasonYds, season.Yds);
-    raise(records.BestSeasonRating, rating);
-    raise(records.BestSeasonCompPct, percentage);
+    if (records.mostSeasonYards <= 0 || records.leastSeasonInterceptions > season.interceptions)
+        records.leastSeasonInterceptions = season.interceptions;
+    raise(records.mostSeasonYards, season.yards);
+    raise(records.bestSeasonRating, rating);
+    raise(records.bestSeasonCompletionPercentage, percentage);
 }

@@ -6,13 +6,14 @@
 namespace {
 
 constexpr auto visitFields = [](auto& r, auto&& visit) {
-    for (auto* field : {&r.MostGameYds, &r.MostGameTD, &r.MostGameInt, &r.MostInRow})
+    for (auto* field :
+         {&r.mostGameYards, &r.mostGameTouchdowns, &r.mostGameInterceptions, &r.mostInRow})
         visit(*field);
-    visit(r.BestGameCompPct.tenThousandths);
-    for (auto* field : {&r.MostSeasonYds, &r.MostSeasonTD, &r.LeastSeasonInt})
+    visit(r.bestGameCompletionPercentage.tenThousandths);
+    for (auto* field : {&r.mostSeasonYards, &r.mostSeasonTouchdowns, &r.leastSeasonInterceptions})
         visit(*field);
-    visit(r.BestSeasonCompPct.tenThousandths);
-    visit(r.BestSeasonRating.tenThousandths);
+    visit(r.bestSeasonCompletionPercentage.tenThousandths);
+    visit(r.bestSeasonRating.tenThousandths);
 };
 
 } // namespace

@@ -53,9 +53,9 @@ RecordsWindow::RecordsWindow(const CareerRecords& records, const QString& decima
     close->setObjectName(QStringLiteral("Command1"));
     close->setGeometry(twipsRect(5640, 2340, 1215, 435));
     close->setFont(tahomaFont(8.25, true));
-    connect(close, &QPushButton::clicked, this, &RecordsWindow::Command1_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-    Form_Load(records, decimalPoint);
+    fillRecords(records, decimalPoint);
 }
 
 QGroupBox* RecordsWindow::addFrame(const char* name, const QString& caption, int leftTwips,
@@ -73,12 +73,8 @@ QGroupBox* RecordsWindow::addFrame(const char* name, const QString& caption, int
     return frame;
 }
 
-void RecordsWindow::Form_Load(const CareerRecords& records, const QString& decimalPoint) {
+void RecordsWindow::fillRecords(const CareerRecords& records, const QString& decimalPoint) {
     const std::array<QString, 10> texts = recordTexts(records, decimalPoint);
     for (std::size_t i = 0; i < texts.size(); ++i)
         findChild<QLabel*>(QString::fromLatin1(valueNames[i]))->setText(texts[i]);
-}
-
-void RecordsWindow::Command1_Click() {
-    accept();
 }

@@ -16,9 +16,6 @@ public:
     RecordsWindow(const CareerRecords& records, const QString& decimalPoint,
                   QWidget* parent = nullptr);
 
-private slots:
-    void Command1_Click();
-
 private:
     // One caption and its value label, on one of the five rows of a frame.
     struct RecordLine {
@@ -29,5 +26,5 @@ private:
 
     QGroupBox* addFrame(const char* name, const QString& caption, int leftTwips,
                         const RecordLine (&lines)[5]);
-    void Form_Load(const CareerRecords& records, const QString& decimalPoint);
+    void fillRecords(const CareerRecords& records, const QString& decimalPoint);
 };

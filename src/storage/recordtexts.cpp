@@ -4,14 +4,14 @@
 #include "stats/numbertext.h"
 
 std::array<QString, 10> recordTexts(const CareerRecords& r, const QString& point) {
-    return {wholeText(r.MostGameYds),
-            wholeText(r.MostGameTD),
-            wholeText(r.MostGameInt),
-            currencyText(r.BestGameCompPct, point),
-            wholeText(r.MostInRow),
-            wholeText(r.MostSeasonYds),
-            wholeText(r.MostSeasonTD),
-            wholeText(r.LeastSeasonInt),
-            currencyText(r.BestSeasonCompPct, point),
-            currencyText(r.BestSeasonRating, point)};
+    return {wholeText(r.mostGameYards),
+            wholeText(r.mostGameTouchdowns),
+            wholeText(r.mostGameInterceptions),
+            decimalText(r.bestGameCompletionPercentage, point),
+            wholeText(r.mostInRow),
+            wholeText(r.mostSeasonYards),
+            wholeText(r.mostSeasonTouchdowns),
+            wholeText(r.leastSeasonInterceptions),
+            decimalText(r.bestSeasonCompletionPercentage, point),
+            decimalText(r.bestSeasonRating, point)};
 }

@@ -21,6 +21,6 @@ SeasonStats addGameToSeason(SeasonStats s, const GameState& g) {
     for (std::size_t line = 0; line < SeasonPassingFields.size(); ++line)
         for (std::size_t field = 0; field < SeasonPassingFields[line].size(); ++field)
             add(s.*SeasonPassingFields[line][field], g.*GamePassingFields[line][field]);
-    ++s.Games;
+    ++s.games;
     return s;
 }

@@ -8,11 +8,11 @@ namespace {
 // The fields in file order: the season's totals before Reserved, the one 16-bit field, and the
 // blocks of the play types after it.
 constexpr auto visitFields = [](auto& s, auto&& visit) {
-    visit(s.Season);
-    visit(s.Games);
+    visit(s.number);
+    visit(s.games);
     for (const auto field : SeasonPassingFields[0])
         visit(s.*field);
-    visit(s.Reserved);
+    visit(s.reserved);
     for (std::size_t line = 1; line < SeasonPassingFields.size(); ++line)
         for (const auto field : SeasonPassingFields[line])
             visit(s.*field);

@@ -28,9 +28,9 @@ void fillFigures(CareerRow& row, const RowCounts& line, const QString& point) {
 
 CareerRow seasonRow(const SeasonStats& season, const QString& point) {
     CareerRow row;
-    row.key = wholeText(season.Season);
+    row.key = wholeText(season.number);
     row.cells[0] = row.key;
-    fillFigures(row, {season.Games, seasonCounts(season)}, point);
+    fillFigures(row, {season.games, seasonCounts(season)}, point);
     return row;
 }
 
@@ -45,7 +45,7 @@ CareerRow careerRow(const RowCounts& totals, const QString& point) {
 }
 
 void addToTotals(RowCounts& totals, const SeasonStats& season) {
-    totals.games += season.Games;
+    totals.games += season.games;
     totals.passing += seasonCounts(season);
 }
 
@@ -55,7 +55,7 @@ std::vector<CareerRow> careerRows(const std::vector<SeasonStats>& seasons, const
     std::vector<CareerRow> rows;
     RowCounts totals;
     for (const SeasonStats& season : seasons) {
-        if (season.Games > 0)
+        if (season.games > 0)
             rows.push_back(seasonRow(season, point));
         // Every record read counts toward the career, listed or not.
         addToTotals(totals, season);

@@ -41,29 +41,29 @@ CareerWindow::CareerWindow(const std::vector<SeasonStats>& seasons, const QStrin
     setModal(true);
     setFixedSize(twipsSize(6645, 4515));
     buildControls();
-    Form_Load(seasons, decimalPoint);
+    fillSeasons(seasons, decimalPoint);
 }
 
 void CareerWindow::buildControls() {
-    m_lvwCareer = new QTreeWidget(this);
-    m_lvwCareer->setObjectName(QStringLiteral("lvwCareer"));
-    m_lvwCareer->setGeometry(twipsRect(0, 0, 6615, 3915));
-    setUpStatsList(*m_lvwCareer);
+    m_seasonList = new QTreeWidget(this);
+    m_seasonList->setObjectName(QStringLiteral("lvwCareer"));
+    m_seasonList->setGeometry(twipsRect(0, 0, 6615, 3915));
+    setUpStatsList(*m_seasonList);
     buildColumns();
 
-    m_command1 = new QPushButton(QStringLiteral("&Close"), this);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(twipsRect(5340, 4020, 1215, 435));
-    m_command1->setFont(tahomaFont(8.25, true));
-    connect(m_command1, &QPushButton::clicked, this, &CareerWindow::Command1_Click);
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("Command1"));
+    close->setGeometry(twipsRect(5340, 4020, 1215, 435));
+    close->setFont(tahomaFont(8.25, true));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-    setTabOrder(m_lvwCareer, m_command1);
+    setTabOrder(m_seasonList, close);
 }
 
 void CareerWindow::buildColumns() {
-    m_lvwCareer->setColumnCount(columnCount);
-    QTreeWidgetItem* header = m_lvwCareer->headerItem();
-    QHeaderView* view = m_lvwCareer->header();
+    m_seasonList->setColumnCount(columnCount);
+    QTreeWidgetItem* header = m_seasonList->headerItem();
+    QHeaderView* view = m_seasonList->header();
     view->setStretchLastSection(false);
     view->setMinimumSectionSize(0);
     view->setSectionsMovable(false);
@@ -73,12 +73,13 @@ void CareerWindow::buildColumns() {
         view->resizeSection(i, twipsToPixels(columns[i].widthTwips));
     }
     // The key column holds each row's key and is never seen.
-    m_lvwCareer->setColumnHidden(0, true);
+    m_seasonList->setColumnHidden(0, true);
 }
 
-void CareerWindow::Form_Load(const std::vector<SeasonStats>& seasons, const QString& decimalPoint) {
+void CareerWindow::fillSeasons(const std::vector<SeasonStats>& seasons,
+                               const QString& decimalPoint) {
     for (const CareerRow& row : careerRows(seasons, decimalPoint)) {
-        auto* item = new QTreeWidgetItem(m_lvwCareer);
+        auto* item = new QTreeWidgetItem(m_seasonList);
         item->setText(0, row.key);
         for (int cell = 0; cell < static_cast<int>(row.cells.size()); ++cell) {
             const auto index = static_cast<std::size_t>(cell);
@@ -87,8 +88,4 @@ void CareerWindow::Form_Load(const std::vector<SeasonStats>& seasons, const QStr
             colourCell(*item, cell + 1, row.colours[index]);
         }
     }
-}
-
-void CareerWindow::Command1_Click() {
-    accept();
 }

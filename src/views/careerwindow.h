@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <vector>
 
-class QPushButton;
 class QTreeWidget;
 
 // frmCareer: the stored career, season by season, with the career totals below. It shows the
@@ -17,14 +16,10 @@ public:
     CareerWindow(const std::vector<SeasonStats>& seasons, const QString& decimalPoint,
                  QWidget* parent = nullptr);
 
-private slots:
-    void Command1_Click();
-
 private:
     void buildControls();
     void buildColumns();
-    void Form_Load(const std::vector<SeasonStats>& seasons, const QString& decimalPoint);
+    void fillSeasons(const std::vector<SeasonStats>& seasons, const QString& decimalPoint);
 
-    QTreeWidget* m_lvwCareer = nullptr;
-    QPushButton* m_command1 = nullptr;
+    QTreeWidget* m_seasonList = nullptr;
 };

@@ -25,14 +25,14 @@ public:
                        label + QStringLiteral("</strong></font></div></td>");
     }
     void whole(std::int64_t count) { value(wholeText(count)); }
-    void currency(Currency amount) { value(currencyText(amount, m_point)); }
-    void ratingCell(const PasserCounts& counts) { currency(passerRating(counts)); }
+    void decimal(FixedPoint4 number) { value(decimalText(number, m_point)); }
+    void ratingCell(const PasserCounts& counts) { decimal(passerRating(counts)); }
 
     // PCT, YDS, AVG, TD, INT and RAT of a season or of the career, after G, CMP and ATT.
     void figures(const PasserCounts& counts) {
         whole(counts.completions);
         whole(counts.attempts);
-        currency(completionPercentage(counts.completions, counts.attempts));
+        decimal(completionPercentage(counts.completions, counts.attempts));
         whole(counts.yards);
         value(counts.attempts > 0 ? patternText(counts.yards, counts.attempts, u"###.0", m_point)
                                   : QStringLiteral("0"));
@@ -74,10 +74,10 @@ struct Totals {
 void writeSeason(Page& page, const SeasonStats& season, Totals& totals) {
     const PasserCounts all = seasonCounts(season);
     page.line(QStringLiteral("<tr bgcolor=#CCCCCC>"));
-    page.whole(season.Season);
-    page.whole(season.Games);
+    page.whole(season.number);
+    page.whole(season.games);
     page.figures(all);
-    totals.games += season.Games;
+    totals.games += season.games;
     totals.all += all;
     const TypeCounts types = typeCounts(season);
     for (std::size_t t = 0; t < types.size(); ++t) {
@@ -151,7 +151,7 @@ QStringList exportPageLines(const std::vector<SeasonStats>& seasons, const Caree
     writeHead(page, name);
     Totals totals;
     for (const SeasonStats& season : seasons)
-        if (season.Games > 0)
+        if (season.games > 0)
             writeSeason(page, season, totals);
     writeCareer(page, totals);
     writeRecords(page, records, point);

@@ -29,7 +29,7 @@ PassingTexts textsWith(const PasserCounts& counts, QStringView perAttempt, QStri
 } // namespace
 
 PassingTexts passingTexts(const PasserCounts& counts, const QString& point) {
-    return textsWith(counts, u"###.0", currencyText(passerRating(counts), point), point);
+    return textsWith(counts, u"###.0", decimalText(passerRating(counts), point), point);
 }
 
 PassingTexts columnPassingTexts(const PasserCounts& counts, const QString& point) {

@@ -41,9 +41,9 @@ PassTypesWindow::PassTypesWindow(PeekedSeasons peeked, QString decimalPoint, QWi
     setFont(tahomaFont(8.25));
 
     auto* spanLabel = new QLabel(tr("&Show:"), this);
-    m_cboSpan = new QComboBox(this);
-    m_cboSpan->setObjectName(QStringLiteral("cboSpan"));
-    spanLabel->setBuddy(m_cboSpan);
+    m_spanBox = new QComboBox(this);
+    m_spanBox->setObjectName(QStringLiteral("cboSpan"));
+    spanLabel->setBuddy(m_spanBox);
     buildTable();
     const RatingTrend trend = ratingTrend(m_seasons, peeked.note);
     // Seasons left out as damaged are named above the table; a chart with nothing to plot names
@@ -60,53 +60,53 @@ PassTypesWindow::PassTypesWindow(PeekedSeasons peeked, QString decimalPoint, QWi
 
     auto* spanRow = new QHBoxLayout;
     spanRow->addWidget(spanLabel);
-    spanRow->addWidget(m_cboSpan, 1);
+    spanRow->addWidget(m_spanBox, 1);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
     buttonRow->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note);
     layout->addLayout(spanRow);
-    layout->addWidget(m_lvwPassTypes);
+    layout->addWidget(m_passTypeList);
     layout->addWidget(chart, 1);
     layout->addLayout(buttonRow);
 
-    connect(m_cboSpan, &QComboBox::currentIndexChanged, this, &PassTypesWindow::cboSpan_Changed);
+    connect(m_spanBox, &QComboBox::currentIndexChanged, this, &PassTypesWindow::showSpan);
     buildSpans();
     fitToScreen(*this, sizeHint());
 }
 
 void PassTypesWindow::buildTable() {
-    m_lvwPassTypes = new QTreeWidget(this);
-    m_lvwPassTypes->setObjectName(QStringLiteral("lvwPassTypes"));
-    m_lvwPassTypes->setAccessibleName(tr("Passing by pass type"));
-    setUpStatsList(*m_lvwPassTypes);
-    m_lvwPassTypes->setColumnCount(static_cast<int>(std::size(captions)));
-    QTreeWidgetItem* header = m_lvwPassTypes->headerItem();
+    m_passTypeList = new QTreeWidget(this);
+    m_passTypeList->setObjectName(QStringLiteral("lvwPassTypes"));
+    m_passTypeList->setAccessibleName(tr("Passing by pass type"));
+    setUpStatsList(*m_passTypeList);
+    m_passTypeList->setColumnCount(static_cast<int>(std::size(captions)));
+    QTreeWidgetItem* header = m_passTypeList->headerItem();
     for (int column = 0; column < static_cast<int>(std::size(captions)); ++column) {
         header->setText(column, QString::fromLatin1(captions[column]));
         header->setTextAlignment(column, figureAlignment(column));
     }
-    m_lvwPassTypes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_lvwPassTypes->header()->setStretchLastSection(false);
-    m_lvwPassTypes->header()->setMinimumSectionSize(32);
-    m_lvwPassTypes->header()->setSectionResizeMode(QHeaderView::Stretch);
-    m_lvwPassTypes->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_lvwPassTypes->setFixedHeight(statsListHeight(*m_lvwPassTypes, PassLineCount));
+    m_passTypeList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_passTypeList->header()->setStretchLastSection(false);
+    m_passTypeList->header()->setMinimumSectionSize(32);
+    m_passTypeList->header()->setSectionResizeMode(QHeaderView::Stretch);
+    m_passTypeList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_passTypeList->setFixedHeight(statsListHeight(*m_passTypeList, PassLineCount));
 }
 
 void PassTypesWindow::buildSpans() {
-    m_cboSpan->addItem(QStringLiteral("Career"), CareerSpan);
+    m_spanBox->addItem(QStringLiteral("Career"), CareerSpan);
     for (const int season : playedSeasons(m_seasons))
-        m_cboSpan->addItem(QStringLiteral("Season %1").arg(season), season);
+        m_spanBox->addItem(QStringLiteral("Season %1").arg(season), season);
 }
 
-void PassTypesWindow::cboSpan_Changed(int index) {
-    m_lvwPassTypes->clear();
-    const int span = m_cboSpan->itemData(index).toInt();
+void PassTypesWindow::showSpan(int index) {
+    m_passTypeList->clear();
+    const int span = m_spanBox->itemData(index).toInt();
     for (const PassTypeRow& row : passTypeRows(m_seasons, span, m_decimalPoint)) {
         auto* item =
-            new QTreeWidgetItem(m_lvwPassTypes, QStringList{row.name} + cellsOf(row.texts));
+            new QTreeWidgetItem(m_passTypeList, QStringList{row.name} + cellsOf(row.texts));
         for (int column = 0; column < item->columnCount(); ++column)
             item->setTextAlignment(column, figureAlignment(column));
     }

@@ -18,7 +18,7 @@ public:
     PassTypesWindow(PeekedSeasons peeked, QString decimalPoint, QWidget* parent = nullptr);
 
 private slots:
-    void cboSpan_Changed(int index);
+    void showSpan(int index);
 
 private:
     void buildTable();
@@ -26,6 +26,6 @@ private:
 
     std::vector<SeasonStats> m_seasons;
     QString m_decimalPoint;
-    QComboBox* m_cboSpan = nullptr;
-    QTreeWidget* m_lvwPassTypes = nullptr;
+    QComboBox* m_spanBox = nullptr;
+    QTreeWidget* m_passTypeList = nullptr;
 };

@@ -9,7 +9,7 @@ namespace {
 
 bool isPlayed(const std::vector<SeasonStats>& seasons, int number) {
     return number >= 1 && static_cast<std::size_t>(number) <= seasons.size() &&
-           seasons[static_cast<std::size_t>(number) - 1].Games > 0;
+           seasons[static_cast<std::size_t>(number) - 1].games > 0;
 }
 
 PassLines spanLines(const std::vector<SeasonStats>& seasons, int span) {

@@ -95,7 +95,7 @@ QRectF RatingChart::plotArea() const {
                   QPointF(width() - legendWidth - 12, height() - 2 * metrics.height() - 6));
 }
 
-double RatingChart::ratingY(Currency rating) const {
+double RatingChart::ratingY(FixedPoint4 rating) const {
     const QRectF area = plotArea();
     const double up = double(rating.tenThousandths) / 10000.0 / RatingAxisTop;
     return area.bottom() - up * area.height();
@@ -188,7 +188,7 @@ void RatingChart::drawRatingAxis(QPainter& painter) const {
     const double lineHeight = QFontMetrics(font()).height();
     const QStringList labels = ratingAxisLabels();
     for (qsizetype tick = 0; tick < labels.size(); ++tick) {
-        const double y = ratingY(Currency{tick * RatingAxisStep * 10000LL});
+        const double y = ratingY(FixedPoint4{tick * RatingAxisStep * 10000LL});
         painter.setPen(QColor(220, 220, 220));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(Qt::black);

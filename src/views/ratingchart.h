@@ -18,7 +18,7 @@ public:
     // Where the point is drawn, in the widget's coordinates.
     QPointF pointPosition(const RatingPoint& point) const;
     // How high a rating stands, in the widget's coordinates.
-    double ratingY(Currency rating) const;
+    double ratingY(FixedPoint4 rating) const;
 
 protected:
     bool event(QEvent* event) override;

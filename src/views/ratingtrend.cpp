@@ -24,7 +24,7 @@ RatingTrend ratingTrend(const std::vector<SeasonStats>& seasons, const QString& 
 QString ratingPointText(const RatingLine& line, const RatingPoint& point,
                         const QString& decimalPoint) {
     return QStringLiteral("%1, season %2: %3")
-        .arg(line.name, wholeText(point.season), currencyText(point.rating, decimalPoint));
+        .arg(line.name, wholeText(point.season), decimalText(point.rating, decimalPoint));
 }
 
 QString ratingTrendDescription(const RatingTrend& trend, const QString& decimalPoint) {
@@ -36,7 +36,7 @@ QString ratingTrendDescription(const RatingTrend& trend, const QString& decimalP
         QStringList values;
         for (const RatingPoint& point : line.points)
             values << QStringLiteral("season %1 %2")
-                          .arg(wholeText(point.season), currencyText(point.rating, decimalPoint));
+                          .arg(wholeText(point.season), decimalText(point.rating, decimalPoint));
         parts << line.name + QStringLiteral(": ") +
                      (values.isEmpty() ? QStringLiteral("never thrown") : values.join(u", ")) +
                      u'.';
@@ -51,13 +51,13 @@ QStringList ratingAxisLabels() {
     return labels;
 }
 
-Currency highestRating() {
+FixedPoint4 highestRating() {
     // A perfect line: every one of the four components at its bound.
     return passerRating({.attempts = 1, .completions = 1, .yards = 20, .touchdowns = 1});
 }
 
 QString highestRatingText(const QString& decimalPoint) {
-    return QStringLiteral("max ") + currencyText(highestRating(), decimalPoint);
+    return QStringLiteral("max ") + decimalText(highestRating(), decimalPoint);
 }
 
 QString ratingAxisTitle() {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "stats/currency.h"
+#include "stats/fixedpoint4.h"
 #include "storage/seasonstats.h"
 #include "views/passtypetable.h"
 
@@ -13,7 +13,7 @@
 // The passer rating of one season on a line of the chart.
 struct RatingPoint {
     int season = 0;
-    Currency rating;
+    FixedPoint4 rating;
 };
 
 // One pass line across the seasons: a point for every played season in which it was thrown.
@@ -35,7 +35,7 @@ inline constexpr int RatingAxisTop = 160;
 inline constexpr int RatingAxisStep = 40;
 // The tick labels from the bottom: "0" to "160".
 QStringList ratingAxisLabels();
-Currency highestRating();
+FixedPoint4 highestRating();
 // The highest rating's line is labelled "max 158.33".
 QString highestRatingText(const QString& decimalPoint);
 // The rating axis's title.

@@ -118,13 +118,13 @@ struct Window : Messenger {
     // A snap of `type`; the game draws again when the last snap had the same type.
     void snap(std::int16_t type) {
         random.push(playTypeDraw(type));
-        if (window.session().state().LastThrowType == type)
+        if (window.session().state().lastPlayType == type)
             random.push(playTypeDraw(type));
         press(QStringLiteral("left"), 0);
     }
     void ticks(int count) {
         for (int i = 0; i < count; ++i)
-            QMetaObject::invokeMethod(&window, "cTmr_Timer", Q_ARG(QString, "Timer"));
+            QMetaObject::invokeMethod(&window, "onMeterTick", Q_ARG(QString, "Timer"));
     }
     void press(const QString& buttonName, quint64 stamp) {
         static const QStringList buttons{"", "left", "right", "", "middle"}; // by their flags
@@ -173,7 +173,7 @@ struct Window : Messenger {
     void writeSeasons(const QStringList& games) {
         QByteArray bytes;
         for (qsizetype i = 0; i < games.size(); ++i)
-            bytes += encodeSeason({.Season = int(i + 1), .Games = games[i].toInt()});
+            bytes += encodeSeason({.number = int(i + 1), .games = games[i].toInt()});
         write(career.seasonsPath(), bytes);
     }
 
@@ -195,7 +195,7 @@ struct Window : Messenger {
         if (key == "timer")
             return timer->isStarted(QStringLiteral("Timer")) ? "on" : "off";
         if (key == "ticks")
-            return QString::number(window.session().state().TickCount);
+            return QString::number(window.session().state().tickCount);
         if (key == "modal")
             return modal;
         if (key == "message")

@@ -42,8 +42,7 @@ private:
 };
 
 QString shown(const MainView& view) {
-    return QStringList{view.currentThrow, view.currentStats, view.seasonFrameCaption,
-                       view.careerStats}
+    return QStringList{view.currentThrow, view.gameLine, view.seasonFrameCaption, view.seasonLine}
         .join(QStringLiteral(" | "));
 }
 

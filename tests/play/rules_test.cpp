@@ -54,13 +54,13 @@ QString pictureName(const ThrowOutcome& outcome) {
 QString written(const QString& rule, const QList<double>& in, RandomSource&) {
     const auto n = [&in](qsizetype i) { return static_cast<std::int64_t>(in[i]); };
     if (rule == u"currency")
-        return currencyText(Currency{n(0)}, point);
+        return decimalText(FixedPoint4{n(0)}, point);
     if (rule == u"percentage")
-        return currencyText(completionPercentage(n(0), n(1)), point);
+        return decimalText(completionPercentage(n(0), n(1)), point);
     if (rule == u"rounded")
         return QString::number(roundQuotient(n(0), n(1)));
     if (rule == u"rating")
-        return currencyText(passerRating({n(0), n(1), n(2), n(3), n(4)}), point);
+        return decimalText(passerRating({n(0), n(1), n(2), n(3), n(4)}), point);
     return patternText(n(0), n(1), rule, point);
 }
 
@@ -74,15 +74,15 @@ QString drawn(const QString& rule, const QList<double>& in, RandomSource& random
     if (rule == u"drawfloor")
         return QString::number(drawFloorPlusOne(random, first));
     if (rule == u"playtype")
-        return PlayType::name(makeThrow(random));
+        return PlayType::name(drawPlayType(random));
     if (rule == u"grade")
         return QString::number(
-            checkThrow(random, distanceFromTarget(first), static_cast<std::int16_t>(in[1])));
+            gradeThrow(random, distanceFromTarget(first), static_cast<std::int16_t>(in[1])));
     if (rule == u"maxthrows") {
-        determineMaxThrows(random, state);
-        return QString::number(state.MaxThrows);
+        drawMaxThrows(random, state);
+        return QString::number(state.maxThrows);
     }
-    determineSpeeds(random, state);
+    drawSpeeds(random, state);
     QStringList speeds;
     for (std::int16_t type = PlayType::Short; type <= PlayType::Blitz; ++type)
         speeds << QString::number(speedOf(state, type));
@@ -100,7 +100,7 @@ QString thrown(const QString& rule, const QList<double>& in, RandomSource& rando
     QString text;
     for (qsizetype i = 1; i < in.size(); ++i) {
         const auto grade = yards ? ThrowGrade::OnTarget : static_cast<std::int16_t>(in[i]);
-        outcome = figureResults(random, state, grade, playType, distance);
+        outcome = resolveThrow(random, state, grade, playType, distance);
         text = outcome.text.value_or(text);
         if (yards)
             break;
@@ -110,8 +110,8 @@ QString thrown(const QString& rule, const QList<double>& in, RandomSource& rando
         return shown;
     return QStringLiteral("%1 / %2 / %3 %4")
         .arg(shown, gameLine(state, point))
-        .arg(state.CurrentInRow)
-        .arg(state.LongestInRow);
+        .arg(state.currentInRow)
+        .arg(state.longestInRow);
 }
 
 // A game from its start, played step by step.
@@ -151,9 +151,9 @@ struct Session {
         const MainView& v = game.view();
         const QString button = v.buttonCaption + (v.buttonEnabled ? "" : " disabled");
         return QStringLiteral("%1 | %2 | %3 | %4 | %5 | %6")
-            .arg(game.state().Meter)
-            .arg(game.state().TickCount)
-            .arg(v.currentThrow, button, career.calls.join(u' '), v.careerStats);
+            .arg(game.state().meter)
+            .arg(game.state().tickCount)
+            .arg(v.currentThrow, button, career.calls.join(u' '), v.seasonLine);
     }
 };
 
@@ -200,11 +200,11 @@ void RulesTest::initTestCase() {
     MixingRandomSource random(20261206);
     GameState state;
     for (int i = 0; i < seededDraws; ++i) {
-        ++m_seededOutcomes[PlayType::name(makeThrow(random))];
-        determineSpeeds(random, state);
-        ++m_seededOutcomes[QStringLiteral("speed %1").arg(state.ShortSpeed)];
-        determineMaxThrows(random, state);
-        ++m_seededOutcomes[QStringLiteral("attempts %1").arg(state.MaxThrows)];
+        ++m_seededOutcomes[PlayType::name(drawPlayType(random))];
+        drawSpeeds(random, state);
+        ++m_seededOutcomes[QStringLiteral("speed %1").arg(state.shortSpeed)];
+        drawMaxThrows(random, state);
+        ++m_seededOutcomes[QStringLiteral("attempts %1").arg(state.maxThrows)];
     }
 }
 

@@ -50,31 +50,31 @@ struct Outcome {
 Outcome perform(const QString& operation, int games, const QByteArray& point, int error, int at) {
     QTemporaryDir dir;
     // Season 1: games, attempts, completions, yards.
-    write(dir.filePath("gdk.dat"), encodeSeason({.Season = 1,
-                                                 .Games = games,
-                                                 .Att = 30 * games,
-                                                 .Comp = 20 * games,
-                                                 .Yds = 250 * games,
-                                                 .BlitzAtt = 30 * games,
-                                                 .BlitzComp = 20 * games,
-                                                 .BlitzYds = 250 * games}));
+    write(dir.filePath("gdk.dat"), encodeSeason({.number = 1,
+                                                 .games = games,
+                                                 .attempts = 30 * games,
+                                                 .completions = 20 * games,
+                                                 .yards = 250 * games,
+                                                 .blitzAttempts = 30 * games,
+                                                 .blitzCompletions = 20 * games,
+                                                 .blitzYards = 250 * games}));
     write(dir.filePath("gdk.rec"), QByteArray::fromHex("2c01").leftJustified(52, 0)); // 300 yards
     write(dir.filePath("gdk.html"), "<p>the page of an earlier export</p>\r\n");
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
-    const GameState game{.GameAttempts = 32,
-                         .GameCompletions = 25,
-                         .GameYards = 420,
-                         .GameBlitzAttempts = 32,
-                         .GameBlitzCompletions = 25,
-                         .GameBlitzYards = 420};
+    const GameState game{.gameAttempts = 32,
+                         .gameCompletions = 25,
+                         .gameYards = 420,
+                         .gameBlitzAttempts = 32,
+                         .gameBlitzCompletions = 25,
+                         .gameBlitzYards = 420};
     GameState state;
     Outcome o;
     o.before = careerFiles(dir.path());
     std::tie(failAt, calls) = std::pair{at, 0};
     enableFailure(point, 1, reinterpret_cast<void*>(std::intptr_t(error)), 0, failTheChosenCall);
     if (operation == QStringLiteral("open"))
-        o.answer = career.openStats(state) ? QString::number(state.SeasonGames) : "not open";
+        o.answer = career.openStats(state) ? QString::number(state.seasonGames) : "not open";
     else if (operation == QStringLiteral("best-game"))
         o.answer = career.checkBestGame(game) ? "broken" : "kept";
     else if (operation == QStringLiteral("clear"))

@@ -5,7 +5,7 @@
 #include "support/filebytes.h"
 #include "support/hostilefile.h"
 
-#include "storage/damage.h"
+#include "storage/careerfilecontent.h"
 
 #include <QDir>
 #include <QProcess>
@@ -97,7 +97,7 @@ void SimRunsTest::aKilledRunLosesNoPrintedGame() {
         QThread::usleep(random.bounded(20000));
         ::kill(static_cast<pid_t>(sim->processId()), SIGKILL);
         const Run run = finish(sim);
-        const qint64 games = total(dir.path(), &SeasonStats::Games);
+        const qint64 games = total(dir.path(), &SeasonStats::games);
         printed += column(run.out, "GameAttempts").games;
         QVERIFY2(
             run.status == -1 && !run.err.contains("Not ") && !run.err.contains("Damaged") &&
@@ -131,9 +131,9 @@ void SimRunsTest::twoRunsOnOneDirectoryKeepEveryGame() {
     QVERIFY2(a.status == 0 && b.status == 0, qPrintable(a.err + b.err));
     const QByteArray out = a.out + b.out;
     QCOMPARE(column(out, "GameAttempts").games, 200);
-    QCOMPARE(total(dir.path(), &SeasonStats::Games), 200);
-    QCOMPARE(total(dir.path(), &SeasonStats::Att), column(out, "GameAttempts").sum);
-    QCOMPARE(readRecordsContent(contents(dir.path() + "/gdk.rec")).records.MostGameYds,
+    QCOMPARE(total(dir.path(), &SeasonStats::games), 200);
+    QCOMPARE(total(dir.path(), &SeasonStats::attempts), column(out, "GameAttempts").sum);
+    QCOMPARE(readRecordsContent(contents(dir.path() + "/gdk.rec")).records.mostGameYards,
              column(out, "GameYards").most);
 }
 

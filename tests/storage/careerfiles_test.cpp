@@ -13,7 +13,7 @@
 #include "play/gamestate.h"
 #include "play/randomsource.h"
 #include "play/throwrules.h"
-#include "storage/damage.h"
+#include "storage/careerfilecontent.h"
 #include "storage/datadirectory.h"
 #include "storage/filecareer.h"
 #include "storage/filestore.h"
@@ -34,15 +34,16 @@ namespace {
 
 // One throw judged with no play type (New Game during a snap), intercepted.
 const GameState aGame{
-    .GameAttempts = 30, .GameINTs = 1, .GameShortAttempts = 5, .GameBlitzAttempts = 24};
+    .gameAttempts = 30, .gameInterceptions = 1, .gameShortAttempts = 5, .gameBlitzAttempts = 24};
 
 // The ten records in file order, percentages and ratings in hundredths.
 QString recordsText(const CareerRecords& r) {
-    const auto h = [](Currency value) { return int(value.tenThousandths / 100); };
-    return QString::asprintf("%d %d %d %d %d %d %d %d %d %d", r.MostGameYds, r.MostGameTD,
-                             r.MostGameInt, r.MostInRow, h(r.BestGameCompPct), r.MostSeasonYds,
-                             r.MostSeasonTD, r.LeastSeasonInt, h(r.BestSeasonCompPct),
-                             h(r.BestSeasonRating));
+    const auto h = [](FixedPoint4 value) { return int(value.tenThousandths / 100); };
+    return QString::asprintf("%d %d %d %d %d %d %d %d %d %d", r.mostGameYards, r.mostGameTouchdowns,
+                             r.mostGameInterceptions, r.mostInRow,
+                             h(r.bestGameCompletionPercentage), r.mostSeasonYards,
+                             r.mostSeasonTouchdowns, r.leastSeasonInterceptions,
+                             h(r.bestSeasonCompletionPercentage), h(r.bestSeasonRating));
 }
 
 // The bytes a row of damaged-files.txt describes.
@@ -55,10 +56,10 @@ QByteArray fileOf(const QString& recipe) {
             const int times = step.contains(u'*') ? step.section(u'*', 1).toInt() : 1;
             for (int time = 0; time < times; ++time) {
                 const auto n = std::int32_t(bytes.size() / SeasonRecordSize + 1);
-                bytes += encodeSeason({.Season = part.size() > 3 ? number(3) : n,
-                                       .Games = number(1),
-                                       .Att = number(2),
-                                       .ShortAtt = number(2)});
+                bytes += encodeSeason({.number = part.size() > 3 ? number(3) : n,
+                                       .games = number(1),
+                                       .attempts = number(2),
+                                       .shortAttempts = number(2)});
             }
         } else if (part[0] == QStringLiteral("records")) {
             bytes += encodeRecords({number(1), 0, 0, 0, {}, 0, 0, 0, {}, {}});
@@ -101,7 +102,13 @@ private:
 
 // A season of impossible-seasons.txt: the table's possible season with the row's changes.
 SeasonStats changedSeason(const QString& changes) {
-    SeasonStats s{.Season = 1, .Games = 2, .Att = 60, .Comp = 30, .Yds = 400, .TD = 3, .Int = 2};
+    SeasonStats s{.number = 1,
+                  .games = 2,
+                  .attempts = 60,
+                  .completions = 30,
+                  .yards = 400,
+                  .touchdowns = 3,
+                  .interceptions = 2};
     const int types[4][5] = {
         {15, 10, 80, 1, 0}, {15, 8, 100, 1, 1}, {15, 6, 120, 0, 1}, {14, 6, 100, 1, 0}};
     for (std::size_t line = 1; line < SeasonPassingFields.size(); ++line)
@@ -113,7 +120,7 @@ SeasonStats changedSeason(const QString& changes) {
         QString name = change.section(u'=', 0, 0);
         const int value = change.section(u'=', 1).toInt();
         if (name == u"season" || name == u"games") {
-            (name == u"season" ? s.Season : s.Games) = value;
+            (name == u"season" ? s.number : s.games) = value;
             continue;
         }
         qsizetype line = 0;
@@ -137,7 +144,7 @@ void playThrough(GameSession& session, RandomSource& random, int& stop) {
         if (drawFloorPlusOne(random, 50) == 1)
             session.newGame(); // the meter stands still until the press
         else
-            while (session.meterRunning() && session.state().Meter < stop)
+            while (session.meterRunning() && session.state().meter < stop)
                 session.tick();
         session.press();
     }
@@ -190,7 +197,7 @@ void CareerFilesTest::recordsFallOnlyToStrictlyBetter() {
                                  count("td"),  count("int"),  count("row")};
             QCOMPARE(checkBestGame(game, records), row[header.indexOf("broken")] == "yes");
         } else {
-            // Season, Games, Att, Comp, Yds, TD, Int
+            // number, games, attempts, completions, yards, touchdowns, interceptions
             checkSeasonRecords({0, 16, at("att"), at("comp"), at("yds"), at("td"), at("int")},
                                records);
         }
@@ -200,14 +207,14 @@ void CareerFilesTest::recordsFallOnlyToStrictlyBetter() {
 
 void CareerFilesTest::reservedBytesSurviveAnUpdate() {
     CareerDir c;
-    write(c.dat(), encodeSeason({.Season = 1, .Games = 2, .Reserved = 0x7a5b}));
+    write(c.dat(), encodeSeason({.number = 1, .games = 2, .reserved = 0x7a5b}));
     QVERIFY(c.career.saveStats(aGame));
     const QByteArray bytes = contents(c.dat());
     QCOMPARE(bytes.size(), 110);
     QCOMPARE(bytes.first(12), QByteArray::fromHex("01000000 03000000 1e000000"));
-    QCOMPARE(bytes.mid(28, 6), QByteArray::fromHex("5b7a 05000000")); // Reserved, ShortAtt
-    QCOMPARE(bytes.mid(90, 4), QByteArray::fromHex("18000000"));      // BlitzAtt
-    QCOMPARE(bytes.mid(106), QByteArray::fromHex("00000000"));        // BlitzInt, the last
+    QCOMPARE(bytes.mid(28, 6), QByteArray::fromHex("5b7a 05000000")); // reserved, shortAttempts
+    QCOMPARE(bytes.mid(90, 4), QByteArray::fromHex("18000000"));      // blitzAttempts
+    QCOMPARE(bytes.mid(106), QByteArray::fromHex("00000000")); // blitzInterceptions, the last
 }
 
 void CareerFilesTest::damagedFilesAreToldAndKept() {
@@ -221,13 +228,13 @@ void CareerFilesTest::damagedFilesAreToldAndKept() {
     write(path, damaged);
     GameState s; // a new game that could not open falls to the last branch, and fails there
     if (reader == QStringLiteral("open") && c.career.openStats(s))
-        QTEST(QString::asprintf("season %d, %d games, %d attempts", s.SeasonNumber, s.SeasonGames,
-                                s.SeasonAttempts),
+        QTEST(QString::asprintf("season %d, %d games, %d attempts", s.seasonNumber, s.seasonGames,
+                                s.seasonAttempts),
               "reads");
     else if (reader == QStringLiteral("peek"))
         QTEST(QStringLiteral("%1 seasons").arg(c.career.peekSeasons().seasons.size()), "reads");
     else
-        QTEST(QStringLiteral("%1 yards").arg(c.career.loadRecords().MostGameYds), "reads");
+        QTEST(QStringLiteral("%1 yards").arg(c.career.loadRecords().mostGameYards), "reads");
     // Unless only looked at, a damaged file is kept under another name and mended.
     const bool mended = !problem.isEmpty() && reader != QStringLiteral("peek");
     const QStringList kept = QDir(c.dir.path()).entryList({file + QStringLiteral(".damaged-*")});
@@ -253,12 +260,12 @@ void CareerFilesTest::impossibleSeasonsAreDamaged() {
     const SeasonsContent content = readSeasonsContent(encodeSeason(season));
     QCOMPARE(content.seasons.size(), std::size_t(1));
     SeasonStats kept = season;
-    kept.Season = 1;
+    kept.number = 1;
     if (problem == u"renumbered") {
-        QCOMPARE(content.problem, QStringLiteral("season 1 is numbered %1").arg(season.Season));
+        QCOMPARE(content.problem, QStringLiteral("season 1 is numbered %1").arg(season.number));
     } else if (!problem.isEmpty()) {
         QCOMPARE(content.problem, "season 1 holds impossible figures (" + problem + ')');
-        kept = SeasonStats{.Season = 1};
+        kept = SeasonStats{.number = 1};
     } else {
         QCOMPARE(content.problem, QString());
     }
@@ -354,7 +361,7 @@ void CareerFilesTest::aFailedSaveIsOfferedAgainAndGivenUpWhole() {
     c.messenger.setRetries(1);
     QVERIFY(c.career.saveStats(aGame));
     setFileFault({});
-    QCOMPARE(decodeSeason(contents(c.dat())).Att, 60);
+    QCOMPARE(decodeSeason(contents(c.dat())).attempts, 60);
     // Failed twice, given up; failed once, retried, saved.
     QCOMPARE(c.messenger.titles(), QStringList(4, QStringLiteral("Game Not Saved")));
     QVERIFY(c.messenger.messages()[0].text.contains(c.dat() + ": Input/output error"));

@@ -12,15 +12,15 @@ public:
     bool readyForNewGame() override { return ready; }
     bool openStats(GameState& state) override {
         calls << QStringLiteral("open");
-        state.SeasonNumber = seasonNumber;
-        state.SeasonGames = gamesBefore + saved;
+        state.seasonNumber = seasonNumber;
+        state.seasonGames = gamesBefore + saved;
         return open;
     }
     bool saveStats(const GameState& state) override {
         calls << QStringLiteral("save");
         if (!keeps)
             return false;
-        savedAttempts = state.GameAttempts;
+        savedAttempts = state.gameAttempts;
         ++saved;
         return true;
     }

@@ -7,8 +7,9 @@
 
 // gdk.dat of a full first season and a second of three games; the long pass was never thrown,
 // and one throw of the first season came after a new game stopped its snap, so it has no type.
-// Fields in record order: Season, Games, then Att, Comp, Yds, TD and Int of all passes, the
-// reserved field, and the same five of Short, Medium, Long and Blitz.
+// Fields in record order: number, games, then attempts, completions, yards, touchdowns and
+// interceptions of all passes, the reserved field, and the same five of Short, Medium, Long and
+// Blitz.
 inline QByteArray twoSeasonsOfPassTypes() {
     // clang-format off
     return encodeSeason({1, 16, 201, 128, 1600, 10, 7, 0,

@@ -7,12 +7,12 @@
 inline SeasonStats season(int number, int games, int comp, int att, int yds, int td = 0,
                           int ints = 0) {
     SeasonStats s;
-    s.Season = number;
-    s.Games = games;
-    s.Comp = comp;
-    s.Att = att;
-    s.Yds = yds;
-    s.TD = td;
-    s.Int = ints;
+    s.number = number;
+    s.games = games;
+    s.completions = comp;
+    s.attempts = att;
+    s.yards = yds;
+    s.touchdowns = td;
+    s.interceptions = ints;
     return s;
 }

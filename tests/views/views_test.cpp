@@ -229,8 +229,8 @@ void ViewsTest::seasonTables() {
 }
 
 void ViewsTest::theRecordsWindowShowsTheTenRecords() {
-    const RecordsWindow window({412, 5, 4, 12, Currency::fromTenths(1000), 4100, 31, 7,
-                                Currency::fromTenths(5), Currency::fromHundredths(8725)},
+    const RecordsWindow window({412, 5, 4, 12, FixedPoint4::fromTenths(1000), 4100, 31, 7,
+                                FixedPoint4::fromTenths(5), FixedPoint4::fromHundredths(8725)},
                                QStringLiteral(","));
     QCOMPARE(shownRecords(window),
              (QStringList{"412", "5", "4", "100", "12", "4100", "31", "7", "0,5", "87,25"}));
@@ -287,7 +287,7 @@ void ViewsTest::passTypes() {
         write(career.seasonsPath(),
               file == u"empty" ? QByteArray()
                                : twoSeasonsOfPassTypes() +
-                                     (file == u"damaged" ? encodeSeason({.Season = 3, .Games = 17})
+                                     (file == u"damaged" ? encodeSeason({.number = 3, .games = 17})
                                                          : QByteArray()));
     const PeekedSeasons peeked = career.peekSeasons();
     if (span == u"note") {
@@ -316,9 +316,9 @@ void ViewsTest::theRatingAxisRunsToOneSixtyWithTheHighestRatingMarked() {
     // The highest line stands just below the top tick, in the same scale as every tick.
     RatingChart chart({}, QStringLiteral("."));
     chart.resize(560, 240);
-    const double step = chart.ratingY(Currency{0}) - chart.ratingY(Currency{400000});
-    QCOMPARE(chart.ratingY(Currency{0}) - chart.ratingY(Currency{1600000}), 4 * step);
-    QCOMPARE(chart.ratingY(Currency{0}) - chart.ratingY(highestRating()), step * 158.33 / 40);
+    const double step = chart.ratingY(FixedPoint4{0}) - chart.ratingY(FixedPoint4{400000});
+    QCOMPARE(chart.ratingY(FixedPoint4{0}) - chart.ratingY(FixedPoint4{1600000}), 4 * step);
+    QCOMPARE(chart.ratingY(FixedPoint4{0}) - chart.ratingY(highestRating()), step * 158.33 / 40);
 }
 
 void ViewsTest::aPointsTooltipGoesWithThePointerOrAResize() {
@@ -331,7 +331,7 @@ void ViewsTest::aPointsTooltipGoesWithThePointerOrAResize() {
     chart.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
     const auto hover = [&chart] {
-        const QPoint at = chart.pointPosition({2, Currency::fromHundredths(9318)}).toPoint();
+        const QPoint at = chart.pointPosition({2, FixedPoint4::fromHundredths(9318)}).toPoint();
         QHelpEvent help(QEvent::ToolTip, at, chart.mapToGlobal(at));
         QCoreApplication::sendEvent(&chart, &help);
         QTRY_VERIFY(QToolTip::isVisible());

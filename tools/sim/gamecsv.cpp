@@ -27,8 +27,8 @@ QString gameCsvHeader() {
 QString gameCsvLine(const GameState& s) {
     QStringList cells;
     for (const std::int16_t value :
-         {s.MaxThrows, s.ShortSpeed, s.MediumSpeed, s.LongSpeed, s.BlitzSpeed, s.GameAttempts,
-          s.GameCompletions, s.GameYards, s.GameTDs, s.GameINTs, s.LongestInRow})
+         {s.maxThrows, s.shortSpeed, s.mediumSpeed, s.longSpeed, s.blitzSpeed, s.gameAttempts,
+          s.gameCompletions, s.gameYards, s.gameTouchdowns, s.gameInterceptions, s.longestInRow})
         cells << QString::number(value);
     for (std::size_t line = 1; line < GamePassingFields.size(); ++line)
         for (const auto field : GamePassingFields[line])

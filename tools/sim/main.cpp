@@ -31,11 +31,11 @@ struct Totals {
 
     void add(const GameState& s) {
         ++games;
-        counts.attempts += s.GameAttempts;
-        counts.completions += s.GameCompletions;
-        counts.yards += s.GameYards;
-        counts.touchdowns += s.GameTDs;
-        counts.interceptions += s.GameINTs;
+        counts.attempts += s.gameAttempts;
+        counts.completions += s.gameCompletions;
+        counts.yards += s.gameYards;
+        counts.touchdowns += s.gameTouchdowns;
+        counts.interceptions += s.gameInterceptions;
     }
 };
 
@@ -43,7 +43,7 @@ void printSummary(const Totals& totals, QTextStream& err) {
     const PasserCounts& c = totals.counts;
     err << "games " << totals.games << ", " << c.completions << " of " << c.attempts
         << " attempts, " << c.yards << " yards, " << c.touchdowns << " TD, " << c.interceptions
-        << " INT, rating " << currencyText(passerRating(c), QStringLiteral(".")) << '\n';
+        << " INT, rating " << decimalText(passerRating(c), QStringLiteral(".")) << '\n';
 }
 
 // The same export as the window's menu command; the confirmation goes to standard output.

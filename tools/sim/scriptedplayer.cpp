@@ -18,7 +18,7 @@ void ScriptedPlayer::playGame() {
     while (m_session.playing()) {
         m_session.press();
         const int stop = drawStop();
-        while (m_session.meterRunning() && m_session.state().Meter < stop)
+        while (m_session.meterRunning() && m_session.state().meter < stop)
             m_session.tick();
         m_session.press();
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "storage/damage.h"
+#include "storage/careerfilecontent.h"
 
 #include "play/career.h"
 #include "play/playtype.h"
@@ -58,7 +58,7 @@ QString sumImpossibility(const SeasonStats& s) {
         return QStringLiteral("pass types whose completions, yards or touchdowns are not the "
                               "season's");
     const std::int64_t untyped = total.att - types.att;
-    if (untyped < 0 || untyped > s.Games)
+    if (untyped < 0 || untyped > s.games)
         return QStringLiteral("pass types whose attempts are not the season's, but for one a "
                               "game");
     if (total.ints - types.ints < 0 || total.ints - types.ints > untyped)
@@ -69,15 +69,15 @@ QString sumImpossibility(const SeasonStats& s) {
 
 // Why no game could have written the season; empty when one could.
 QString seasonImpossibility(const SeasonStats& s) {
-    if (s.Games < 0 || s.Games > GamesInSeason)
+    if (s.games < 0 || s.games > GamesInSeason)
         return QStringLiteral("games outside 0 to %1").arg(GamesInSeason);
     for (std::size_t line = 0; line < SeasonPassingFields.size(); ++line)
         if (QString why = lineImpossibility(lineOf(s, line)); !why.isEmpty())
             return why;
     const Line total = lineOf(s, 0);
-    if (s.Games == 0 && total.att > 0)
+    if (s.games == 0 && total.att > 0)
         return QStringLiteral("throws in a season of no games");
-    if (total.att > std::int64_t(MostAttemptsInGame) * s.Games)
+    if (total.att > std::int64_t(MostAttemptsInGame) * s.games)
         return QStringLiteral("more than %1 attempts a game").arg(MostAttemptsInGame);
     for (std::int16_t type = PlayType::Short; type <= PlayType::Blitz; ++type) {
         const Line l = lineOf(s, std::size_t(type));
@@ -90,10 +90,11 @@ QString seasonImpossibility(const SeasonStats& s) {
 }
 
 bool isPlausible(const CareerRecords& r) {
-    return !anyNegative({r.MostGameYds, r.MostGameTD, r.MostGameInt, r.MostInRow,
-                         r.BestGameCompPct.tenThousandths, r.MostSeasonYds, r.MostSeasonTD,
-                         r.LeastSeasonInt, r.BestSeasonCompPct.tenThousandths,
-                         r.BestSeasonRating.tenThousandths});
+    return !anyNegative({r.mostGameYards, r.mostGameTouchdowns, r.mostGameInterceptions,
+                         r.mostInRow, r.bestGameCompletionPercentage.tenThousandths,
+                         r.mostSeasonYards, r.mostSeasonTouchdowns, r.leastSeasonInterceptions,
+                         r.bestSeasonCompletionPercentage.tenThousandths,
+                         r.bestSeasonRating.tenThousandths});
 }
 
 QString lengthProblem(qsizetype size) {
@@ -118,13 +119,13 @@ SeasonsContent readSeasonsContent(const QByteArray& bytes) {
     QStringList misnumbered;
     for (qsizetype n = 1; n <= whole; ++n) {
         SeasonStats season = decodeSeason(QByteArrayView(bytes).sliced((n - 1) * SeasonRecordSize));
-        if (season.Season != n) {
-            misnumbered << QStringLiteral("season %1 is numbered %2").arg(n).arg(season.Season);
-            season.Season = std::int32_t(n);
+        if (season.number != n) {
+            misnumbered << QStringLiteral("season %1 is numbered %2").arg(n).arg(season.number);
+            season.number = std::int32_t(n);
         }
         if (QString why = seasonImpossibility(season); !why.isEmpty()) {
             problems << QStringLiteral("season %1 holds impossible figures (%2)").arg(n).arg(why);
-            season = SeasonStats{.Season = std::int32_t(n)};
+            season = SeasonStats{.number = std::int32_t(n)};
             content.emptied.push_back(int(n));
         }
         content.seasons.push_back(season);

@@ -76,6 +76,19 @@ struct Window : Messenger {
     }
 
     template <typename T> T* find(const QString& name) const { return window.findChild<T*>(name); }
+    // A control a scenario names, which must exist.
+    template <typename T> T* found(const QString& name) const {
+        T* control = find<T>(name);
+        if (!control)
+            unknownWord(QStringLiteral("control"), name);
+        return control;
+    }
+    static Qt::Key keyNamed(const QString& name) {
+        const QKeySequence key(name);
+        if (key.count() != 1 || key.toString() != name)
+            unknownWord(QStringLiteral("key"), name);
+        return key[0].key();
+    }
 
     void run(const QStringList& line) {
         const QString& verb = line[0];
@@ -83,28 +96,29 @@ struct Window : Messenger {
         if (verb == u'?')
             expect(line[1], line[2], line.value(3));
         else if (verb == "new") { // the speeds 11, 9, 7 and 6 events a step, 26 + N attempts
-            for (double u : {4.0 / 9, arg.toInt() / 6.0, 4.0 / 9})
+            for (double u : {4.0 / 9, (arg.isEmpty() ? 0 : tableInt(arg)) / 6.0, 4.0 / 9})
                 random.push(u);
             find<QAction>(QStringLiteral("mnuNewGame"))->trigger();
         } else if (verb == "menu")
-            find<QAction>(arg)->trigger();
-        else if (verb == "snap")
-            snap(std::int16_t(playTypes.indexOf(arg)));
+            found<QAction>(arg)->trigger();
+        else if (verb == "snap") // with the left button unless one is named
+            snap(std::int16_t(tableChoice(playTypes, QStringLiteral("play type"), arg)),
+                 line.value(2, QStringLiteral("left")));
         else if (verb == "repeat") // the quoted lines after the count, that many times
-            for (int i = 0; i < arg.toInt(); ++i)
+            for (int i = tableInt(arg); i > 0; --i)
                 for (const QString& step : line.mid(2))
                     run(tableFields(step));
         else if (verb == "ticks")
-            ticks(arg.toInt());
+            ticks(tableInt(arg));
         else if (verb == "push")
             for (const QString& u : line.mid(1))
-                random.push(u.toDouble());
+                random.push(tableDouble(u));
         else if (verb == "press") // with the button, stamped that many ms ago or with no stamp
-            press(arg, line.size() > 2 ? pressStamp(now - milliseconds(line[2].toInt())) : 0);
+            press(arg, line.size() > 2 ? pressStamp(now - milliseconds(tableInt(line[2]))) : 0);
         else if (verb == "hold") // the window held up while the clock runs on, then catching up
-            holdUp(arg.toLongLong());
+            holdUp(tableInt(arg));
         else if (verb == "key")
-            QTest::keyClick(find<QPushButton>("cmdThrow"), QKeySequence(arg)[0].key());
+            QTest::keyClick(find<QPushButton>("cmdThrow"), keyNamed(arg));
         else if (verb == "answer") // the next modal dialog, answered as the line says
             answer(arg, line.value(2));
         else if (verb == "snapshot")
@@ -112,15 +126,15 @@ struct Window : Messenger {
         else if (verb == "seasons") // gdk.dat with seasons of these numbers of games
             writeSeasons(line.mid(1));
         else
-            QFAIL(qPrintable("no such action: " + verb));
+            unknownWord(QStringLiteral("action"), verb);
     }
 
     // A snap of `type`; the game draws again when the last snap had the same type.
-    void snap(std::int16_t type) {
+    void snap(std::int16_t type, const QString& button) {
         random.push(playTypeDraw(type));
         if (window.session().state().lastPlayType == type)
             random.push(playTypeDraw(type));
-        press(QStringLiteral("left"), 0);
+        press(button, 0);
     }
     void ticks(int count) {
         for (int i = 0; i < count; ++i)
@@ -128,7 +142,8 @@ struct Window : Messenger {
     }
     void press(const QString& buttonName, quint64 stamp) {
         static const QStringList buttons{"", "left", "right", "", "middle"}; // by their flags
-        const auto button = Qt::MouseButton(buttons.indexOf(buttonName));
+        const auto button =
+            Qt::MouseButton(tableChoice(buttons, QStringLiteral("mouse button"), buttonName));
         auto* target = find<QPushButton>(QStringLiteral("cmdThrow"));
         const QPointF centre = QRectF(target->rect()).center();
         for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -146,6 +161,8 @@ struct Window : Messenger {
     }
     // Accepted or rejected; a question's Yes or No clicked; or Esc or Enter pressed on it.
     void answer(const QString& how, const QString& text) {
+        tableChoice({"accept", "reject", "esc", "enter", "yes", "no"}, QStringLiteral("answer"),
+                    how);
         QTimer::singleShot(0, qApp, [this, how, text] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -173,11 +190,12 @@ struct Window : Messenger {
     void writeSeasons(const QStringList& games) {
         QByteArray bytes;
         for (qsizetype i = 0; i < games.size(); ++i)
-            bytes += encodeSeason({.number = int(i + 1), .games = games[i].toInt()});
+            bytes += encodeSeason({.number = int(i + 1), .games = tableInt(games[i])});
         write(career.seasonsPath(), bytes);
     }
 
     void expect(const QString& key, const QString& how, const QString& wanted) {
+        tableChoice({"=", "^"}, QStringLiteral("comparison"), how);
         const QString seen =
             observe(key).replace(dir.path(), QStringLiteral("$DIR")).replace("\r\n", "/");
         QVERIFY2(how == u'^' ? seen.startsWith(wanted) : seen == wanted,
@@ -215,20 +233,17 @@ struct Window : Messenger {
             return file.exists() ? QString::number(file.size()) : QStringLiteral("absent");
         }
         if (key.startsWith("tip:"))
-            return find<QWidget>(key.mid(4))->toolTip();
+            return found<QWidget>(key.mid(4))->toolTip();
         if (key.startsWith("a11y:")) {
-            const auto* widget = find<QWidget>(key.mid(5));
+            const auto* widget = found<QWidget>(key.mid(5));
             return widget->accessibleDescription() + u'|' + widget->accessibleName();
         }
-        return observeControl(key == window.objectName() ? &window
-                                                         : window.findChild<QObject*>(key));
+        return observeControl(key == window.objectName() ? &window : found<QObject>(key));
     }
 
     // A control as the player reads it: its value or its texts and shortcut, whether it is
     // enabled, and a menu's items in order.
     static QString observeControl(const QObject* control) {
-        if (!control)
-            return QStringLiteral("no such control");
         if (const QVariant value = control->property("value"); value.isValid())
             return value.toString();
         QStringList shown;
@@ -301,16 +316,13 @@ private slots:
 };
 
 void MainWindowTest::playsItsScenario_data() {
-    QTest::addColumn<QString>("scenario");
-    const QDir scenarios(QString::fromUtf8(GRIDLARK_TEST_DATA "/app/window"));
-    for (const QString& name : scenarios.entryList({"*.txt"}))
-        QTest::newRow(qPrintable(name)) << QStringLiteral("app/window/") + name;
+    addFileRows(QStringLiteral("app/window"));
 }
 
 void MainWindowTest::playsItsScenario() {
-    QFETCH(QString, scenario);
+    QFETCH(QString, file);
     Window w;
-    for (const QStringList& line : tableRows(scenario)) {
+    for (const QStringList& line : tableRows(file)) {
         w.run(line);
         if (QTest::currentTestFailed())
             QFAIL(qPrintable("at: " + line.join(u' ')));

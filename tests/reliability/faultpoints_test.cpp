@@ -125,10 +125,17 @@ void FaultPointsTest::everyFailedCallIsToldOrHarmless_data() {
     QTest::addColumn<QString>("told");
     QList<QStringList> rows = tableRows(QStringLiteral("storage/fault-points.txt"));
     const QStringList columns = rows.takeFirst();
-    for (const QStringList& row : rows)
+    for (const QString& call : columns.mid(1))
+        tableChoice({"EIO", "ENOSPC"}, QStringLiteral("error"), call.section(u':', 1));
+    for (const QStringList& row : rows) {
+        tableChoice({"save", "season-end", "open", "best-game", "clear", "export"},
+                    QStringLiteral("operation"), row[0]);
+        for (const QString& told : row.mid(1))
+            tableChoice({"may", "must"}, QStringLiteral("telling"), told);
         for (qsizetype c = 1; c < columns.size(); ++c)
             QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(columns[c]))
-                << row[0] << columns[c] << row[c];
+                << row[0] << columns[c] << row.value(c);
+    }
 }
 
 // A failure the player is told of names the file and the reason and leaves that file as it was;

@@ -145,6 +145,10 @@ void SimRunsTest::aDirectoryTakingNothingIsTold() {
     QFETCH(QString, game);
     QFETCH(QString, page);
     QFETCH(QString, reason);
+    tableChoice({"full", "immutable", "immutable,empty", "directory", "uncreatable"},
+                QStringLiteral("directory"), how);
+    for (const QString& file : {game, page})
+        tableChoice({"directory", "gdk.dat", "gdk.rec", "gdk.html"}, QStringLiteral("file"), file);
     QTemporaryDir temporary;
     QString dir = temporary.path();
     QString given = dir;
@@ -208,7 +212,8 @@ void SimRunsTest::theExportRefusesAHostileFile() {
     QCOMPARE(finish(start(dir, oneGame)).status, 0);
     QVERIFY(QFile::remove(dir + '/' + file));
     QVERIFY(makeHostileFile(dir + '/' + file, kind));
-    const QString other = dir + (file == u"gdk.dat" ? "/gdk.rec" : "/gdk.dat");
+    const bool seasons = tableChoice({"gdk.rec", "gdk.dat"}, QStringLiteral("file"), file) == 1;
+    const QString other = dir + (seasons ? "/gdk.rec" : "/gdk.dat");
     const QByteArray otherBytes = contents(other);
     const QString shape = fileShape(dir + '/' + file);
     const Run run = finish(start(dir, {"--export", "Sam"}));

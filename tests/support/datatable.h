@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
@@ -19,9 +20,54 @@ inline QStringList tableFields(const QString& line) {
     return fields;
 }
 
+// The file in tests/data read last, named when one of its words is not understood.
+inline QString& tableInUse() {
+    static QString name;
+    return name;
+}
+
+// Stops the run on a word of a test table that no reader knows, so that a mistyped rule never
+// passes for another.
+[[noreturn]] inline void unknownWord(const QString& kind, const QString& word) {
+    qFatal("%s: no such %s: \"%s\"", qPrintable(tableInUse()), qPrintable(kind), qPrintable(word));
+}
+
+// A field that must be a whole number.
+inline int tableInt(const QString& field) {
+    bool ok = false;
+    const int value = field.toInt(&ok);
+    if (!ok)
+        unknownWord(QStringLiteral("whole number"), field);
+    return value;
+}
+
+// A field that must be a number.
+inline double tableDouble(const QString& field) {
+    bool ok = false;
+    const double value = field.toDouble(&ok);
+    if (!ok)
+        unknownWord(QStringLiteral("number"), field);
+    return value;
+}
+
+// Where `word` stands among the words a column or step allows.
+inline qsizetype tableChoice(const QStringList& words, const QString& kind, const QString& word) {
+    const qsizetype at = words.indexOf(word);
+    if (at < 0)
+        unknownWord(kind, word);
+    return at;
+}
+
+// A column that reads "yes" or "no".
+inline bool tableYes(const QString& field) {
+    return tableChoice({QStringLiteral("no"), QStringLiteral("yes")}, QStringLiteral("yes or no"),
+                       field) == 1;
+}
+
 // The lines of a file in tests/data, a line's fields each; blank lines and lines starting with
 // '#' are skipped.
 inline QList<QStringList> tableRows(const QString& name) {
+    tableInUse() = name;
     QFile file(QStringLiteral(GRIDLARK_TEST_DATA "/") + name);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         qFatal("cannot read the test table %s", qPrintable(file.fileName()));
@@ -52,4 +98,13 @@ inline void addTableRows(const QString& name) {
         for (const QString& value : rows[i])
             row << value;
     }
+}
+
+// Makes each *.txt file of a folder in tests/data a row of a QTest function's data, in a column
+// `file` holding its name inside tests/data.
+inline void addFileRows(const QString& folder) {
+    QTest::addColumn<QString>("file");
+    const QDir files(QStringLiteral(GRIDLARK_TEST_DATA "/") + folder);
+    for (const QString& name : files.entryList({QStringLiteral("*.txt")}))
+        QTest::newRow(qPrintable(name)) << folder + u'/' + name;
 }

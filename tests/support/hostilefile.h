@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "support/datatable.h"
+
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -20,7 +22,7 @@ inline bool makeHostileFile(const QString& path, const QString& kind) {
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.resize(qint64(1) << 40);
     }
-    qFatal("no such kind of file: %s", qPrintable(kind));
+    unknownWord(QStringLiteral("kind of file"), kind);
 }
 
 // What stands at `path`, judged without opening it: the type and size of what a link points at.

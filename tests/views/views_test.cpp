@@ -36,8 +36,10 @@ std::vector<SeasonStats> storedSeasons(const QString& records) {
     std::vector<SeasonStats> result;
     for (const QString& record : records.split(u';')) {
         const QStringList n = record.split(u' ', Qt::SkipEmptyParts);
-        result.push_back(season(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt(),
-                                n[4].toInt(), n[5].toInt(), n[6].toInt()));
+        if (n.size() != 7)
+            unknownWord(QStringLiteral("season of seven figures"), record);
+        const auto at = [&n](int i) { return tableInt(n[i]); };
+        result.push_back(season(at(0), at(1), at(2), at(3), at(4), at(5), at(6)));
     }
     return result;
 }
@@ -221,7 +223,7 @@ void ViewsTest::seasonTables() {
     QFETCH(QString, seasons);
     QFETCH(QString, point);
     QFETCH(QString, rows);
-    if (view == u"page") {
+    if (tableChoice({"window", "page"}, QStringLiteral("view"), view) == 1) {
         QCOMPARE(pageRows(exportPageLines(storedSeasons(seasons), {}, QString(), point)), rows);
         return;
     }
@@ -254,11 +256,13 @@ void ViewsTest::anUnreadableCareerWritesNoPage() {
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("gdk.html"));
     write(page, "<p>an earlier page</p>");
+    const QByteArray fill = QByteArray::fromHex(content.section(u'*', 1).toLatin1());
     if (content == u"dir")
         QVERIFY(QDir(dir.path()).mkdir(file));
+    else if (fill.size() == 1)
+        write(dir.filePath(file), QByteArray(tableInt(content.section(u'*', 0, 0)), fill[0]));
     else
-        write(dir.filePath(file), QByteArray(content.section(u'*', 0, 0).toInt(),
-                                             char(content.section(u'*', 1).toInt(nullptr, 16))));
+        unknownWord(QStringLiteral("content"), content);
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
     const QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -281,6 +285,7 @@ void ViewsTest::passTypes() {
     QTemporaryDir dir;
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
+    tableChoice({"prepared", "damaged", "empty", "unreadable"}, QStringLiteral("file"), file);
     if (file == u"unreadable")
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("gdk.dat")));
     else
@@ -307,7 +312,7 @@ void ViewsTest::passTypes() {
     }
     PassTypesWindow window(peeked, point);
     window.show();
-    QCOMPARE(passTypeRowsShown(window, span.toInt()), texts);
+    QCOMPARE(passTypeRowsShown(window, tableInt(span)), texts);
 }
 
 void ViewsTest::theRatingAxisRunsToOneSixtyWithTheHighestRatingMarked() {
@@ -356,6 +361,8 @@ void ViewsTest::theLineColoursStayApart() {
         palette.clear();
         for (const QString& name : colours.split(u' ')) {
             const QColor colour = QColor::fromString(name);
+            if (!colour.isValid())
+                unknownWord(QStringLiteral("colour"), name);
             palette.push_back({colour.red(), colour.green(), colour.blue()});
         }
     }

@@ -53,7 +53,7 @@ QString pictureName(const ThrowOutcome& outcome) {
 // A number text or passer rating.
 QString written(const QString& rule, const QList<double>& in, RandomSource&) {
     const auto n = [&in](qsizetype i) { return static_cast<std::int64_t>(in[i]); };
-    if (rule == u"currency")
+    if (rule == u"decimal")
         return decimalText(FixedPoint4{n(0)}, point);
     if (rule == u"percentage")
         return decimalText(completionPercentage(n(0), n(1)), point);

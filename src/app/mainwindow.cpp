@@ -63,6 +63,10 @@ void MainWindow::buildMeterTimer() {
     connect(m_meterTimer, &HiResTimer::timer, this, &MainWindow::onMeterTick);
 }
 
+bool MainWindow::meterTimerStarted() const {
+    return m_meterTimer->isStarted(timerKey);
+}
+
 void MainWindow::newGame() {
     m_session.newGame();
     render();

@@ -41,6 +41,8 @@ public:
     ~MainWindow() override;
 
     const GameSession& session() const { return m_session; }
+    // Whether the meter's timer runs: a test moves the clock itself and wakes the timer.
+    bool meterTimerStarted() const;
 
 private slots:
     void newGame();

@@ -24,24 +24,33 @@ using std::chrono::milliseconds;
 
 namespace {
 
-const QStringList playTypes{"None", "Short", "Medium", "Long", "Blitz"};
 const QStringList careerFileNames{"gdk.dat", "gdk.rec", "gdk.html"};
+
+// What an expectation with named fields compares: every field of what it looks at, those it
+// does not name empty.
+using Fields = QMap<QString, QString>;
+
+QString fieldsText(const Fields& fields) {
+    QStringList text;
+    for (const auto& [name, value] : fields.asKeyValueRange())
+        if (!value.isEmpty())
+            text << name + u'=' + value;
+    return text.join(u' ');
+}
 
 // What a modal dialog shows: its description, its title, its label and text, and the second and
 // third column of each row of its table.
-QString describe(const QWidget* modal) {
-    QStringList parts{modal->accessibleDescription(), modal->windowTitle()};
-    if (const auto* input = qobject_cast<const QInputDialog*>(modal))
-        parts << input->labelText();
-    parts << modal->property("text").toString();
-    if (const auto* tree = modal->findChild<QTreeWidget*>()) {
-        QStringList rows;
+Fields describe(const QWidget* modal) {
+    QStringList rows;
+    if (const auto* tree = modal->findChild<QTreeWidget*>())
         for (int row = 0; row < tree->topLevelItemCount(); ++row)
             rows << tree->topLevelItem(row)->text(1) + u' ' + tree->topLevelItem(row)->text(2);
-        parts << rows.join(u',');
-    }
-    parts.removeAll(QString());
-    return parts.join(u'|');
+    const auto* input = qobject_cast<const QInputDialog*>(modal);
+    return {{"description", modal->accessibleDescription()},
+            {"title", modal->windowTitle()},
+            {"label", input ? input->labelText() : QString()},
+            {"text", modal->property("text").toString()},
+            {"rows", rows.join(u',')}};
 }
 
 // The window and its career; it is the messenger too, keeping every message with what the
@@ -56,18 +65,21 @@ struct Window : Messenger {
     FileCareer career{dir.path(), shown};
     std::chrono::steady_clock::time_point now{milliseconds((1LL << 40) + (1LL << 31))};
     MainWindow window{{random, career, career, shown, QStringLiteral("."), [this] { return now; }}};
-    HiResTimer* timer = window.findChild<HiResTimer*>(QStringLiteral("cTmr"));
-    QStringList messages;
-    QString modal;
+    HiResTimer* timer = window.findChild<HiResTimer*>();
+    QList<Fields> messages;
+    Fields modal;
     QByteArrayList snapshot; // the career files as a `snapshot` line found them
 
     Window() { window.show(); }
 
     void inform(const QString& title, const QString& text) override {
-        const QString game = observe("lblCurrentStats").section(' ', 0, 1);
-        messages << title + u'|' + text + u'|' + observe("lblCurrentThrow") + u'|' + game + u'|' +
-                        observe("cmdThrow") + u'|' + observe("pictures") + u'|' +
-                        observe("file:gdk.rec");
+        messages << Fields{{"title", title},
+                           {"text", text},
+                           {"throw", observe("lblCurrentThrow")},
+                           {"game", observe("lblCurrentStats").section(' ', 0, 1)},
+                           {"button", observe("cmdThrow")},
+                           {"pictures", observe("pictures")},
+                           {"records", observe("file:gdk.rec")}};
     }
     void warn(const QString& title, const QString& text) override { inform(title, text); }
     bool askRetry(const QString& title, const QString& text) override {
@@ -90,55 +102,60 @@ struct Window : Messenger {
         return key[0].key();
     }
 
-    void run(const QStringList& line) {
-        const QString& verb = line[0];
-        const QString arg = line.value(1);
+    // One line of a scenario: an action, or an expectation after `?`.
+    void run(const QString& text) {
+        const TableStep line(text);
+        const QString verb = line.words.value(0);
+        const QString arg = line.words.value(1);
         if (verb == u'?')
-            expect(line[1], line[2], line.value(3));
-        else if (verb == "new") { // the speeds 11, 9, 7 and 6 events a step, 26 + N attempts
-            for (double u : {4.0 / 9, (arg.isEmpty() ? 0 : tableInt(arg)) / 6.0, 4.0 / 9})
+            return expect(line);
+        line.allow(actionFields.value(verb));
+        if (verb == "new") { // the speeds 11, 9, 7 and 6 events a step, 26 to 32 attempts
+            const int extra = tableInt(line.named.value("attempts", "26")) - 26;
+            for (double u : {4.0 / 9, extra / 6.0, 4.0 / 9})
                 random.push(u);
             find<QAction>(QStringLiteral("mnuNewGame"))->trigger();
-        } else if (verb == "menu")
+        } else if (verb == "menu") {
+            if (line.named.contains("answer"))
+                answer(line.named["answer"], line.named.value("text"));
             found<QAction>(arg)->trigger();
-        else if (verb == "snap") // with the left button unless one is named
-            snap(std::int16_t(tableChoice(playTypes, QStringLiteral("play type"), arg)),
-                 line.value(2, QStringLiteral("left")));
-        else if (verb == "repeat") // the quoted lines after the count, that many times
+        } else if (verb == "snap")
+            snap(playTypeNamed(arg));
+        else if (verb == "repeat") // the quoted lines, that many times
+            for (int i = tableInt(line.named.value("times")); i > 0; --i)
+                for (const QString& step : line.words.mid(1))
+                    run(step);
+        else if (verb == "ticks") // one timer event a millisecond
             for (int i = tableInt(arg); i > 0; --i)
-                for (const QString& step : line.mid(2))
-                    run(tableFields(step));
-        else if (verb == "ticks")
-            ticks(tableInt(arg));
+                holdUp(1);
         else if (verb == "push")
-            for (const QString& u : line.mid(1))
+            for (const QString& u : line.words.mid(1))
                 random.push(tableDouble(u));
-        else if (verb == "press") // with the button, stamped that many ms ago or with no stamp
-            press(arg, line.size() > 2 ? pressStamp(now - milliseconds(tableInt(line[2]))) : 0);
+        else if (verb == "press") // stamped that many ms before it is handled, or with no stamp
+            press(arg, line.named.contains("late")
+                           ? pressStamp(now - milliseconds(tableInt(line.named["late"])))
+                           : 0);
         else if (verb == "hold") // the window held up while the clock runs on, then catching up
             holdUp(tableInt(arg));
         else if (verb == "key")
             QTest::keyClick(find<QPushButton>("cmdThrow"), keyNamed(arg));
-        else if (verb == "answer") // the next modal dialog, answered as the line says
-            answer(arg, line.value(2));
         else if (verb == "snapshot")
             snapshot = careerFiles();
         else if (verb == "seasons") // gdk.dat with seasons of these numbers of games
-            writeSeasons(line.mid(1));
+            writeSeasons(line.words.mid(1));
         else
             unknownWord(QStringLiteral("action"), verb);
     }
-
+    inline static const QHash<QString, QStringList> actionFields{{"new", {"attempts"}},
+                                                                 {"menu", {"answer", "text"}},
+                                                                 {"repeat", {"times"}},
+                                                                 {"press", {"late"}}};
     // A snap of `type`; the game draws again when the last snap had the same type.
-    void snap(std::int16_t type, const QString& button) {
+    void snap(std::int16_t type) {
         random.push(playTypeDraw(type));
         if (window.session().state().lastPlayType == type)
             random.push(playTypeDraw(type));
-        press(button, 0);
-    }
-    void ticks(int count) {
-        for (int i = 0; i < count; ++i)
-            QMetaObject::invokeMethod(&window, "onMeterTick", Q_ARG(QString, "Timer"));
+        press(QStringLiteral("left"), 0);
     }
     void press(const QString& buttonName, quint64 stamp) {
         static const QStringList buttons{"", "left", "right", "", "middle"}; // by their flags
@@ -194,12 +211,32 @@ struct Window : Messenger {
         write(career.seasonsPath(), bytes);
     }
 
-    void expect(const QString& key, const QString& how, const QString& wanted) {
-        tableChoice({"=", "^"}, QStringLiteral("comparison"), how);
-        const QString seen =
-            observe(key).replace(dir.path(), QStringLiteral("$DIR")).replace("\r\n", "/");
-        QVERIFY2(how == u'^' ? seen.startsWith(wanted) : seen == wanted,
-                 qPrintable("it is: " + seen));
+    Fields observeFields(const QString& key) {
+        if (key == "message")
+            return messages.isEmpty() ? Fields() : messages.takeFirst();
+        if (key == "modal")
+            return modal;
+        if (!key.startsWith("a11y:"))
+            unknownWord(QStringLiteral("thing with fields"), key);
+        const auto* widget = found<QWidget>(key.mid(5));
+        return {{"description", widget->accessibleDescription()},
+                {"name", widget->accessibleName()}};
+    }
+
+    // `? WHAT = VALUE`, `? WHAT ^ VALUE` (starts with) or `? WHAT NAME=VALUE...`.
+    void expect(const TableStep& line) {
+        const QString key = line.words.value(1);
+        const auto seenAs = [this](QString seen) {
+            return seen.replace(dir.path(), QStringLiteral("$DIR")).replace("\r\n", "/");
+        };
+        if (!line.named.isEmpty()) {
+            QCOMPARE(seenAs(fieldsText(observeFields(key))), fieldsText(line.named));
+        } else if (tableChoice({"=", "^"}, QStringLiteral("comparison"), line.words.value(2))) {
+            const QString seen = seenAs(observe(key));
+            QVERIFY2(seen.startsWith(line.words.value(3)), qPrintable("it is: " + seen));
+        } else {
+            QCOMPARE(seenAs(observe(key)), line.words.value(3));
+        }
     }
 
     QString observe(const QString& key) {
@@ -211,13 +248,9 @@ struct Window : Messenger {
             return visible.join(u',');
         }
         if (key == "timer")
-            return timer->isStarted(QStringLiteral("Timer")) ? "on" : "off";
+            return window.meterTimerStarted() ? "on" : "off";
         if (key == "ticks")
             return QString::number(window.session().state().tickCount);
-        if (key == "modal")
-            return modal;
-        if (key == "message")
-            return messages.isEmpty() ? QStringLiteral("none") : messages.takeFirst();
         if (key == "changed") { // the files whose bytes differ from the snapshot's
             QStringList changed;
             const QByteArrayList files = careerFiles();
@@ -234,10 +267,6 @@ struct Window : Messenger {
         }
         if (key.startsWith("tip:"))
             return found<QWidget>(key.mid(4))->toolTip();
-        if (key.startsWith("a11y:")) {
-            const auto* widget = found<QWidget>(key.mid(5));
-            return widget->accessibleDescription() + u'|' + widget->accessibleName();
-        }
         return observeControl(key == window.objectName() ? &window : found<QObject>(key));
     }
 
@@ -322,13 +351,14 @@ void MainWindowTest::playsItsScenario_data() {
 void MainWindowTest::playsItsScenario() {
     QFETCH(QString, file);
     Window w;
-    for (const QStringList& line : tableRows(file)) {
+    for (const QString& line : tableLines(file)) {
         w.run(line);
         if (QTest::currentTestFailed())
-            QFAIL(qPrintable("at: " + line.join(u' ')));
+            QFAIL(qPrintable("at: " + line));
     }
-    QCOMPARE(w.messages, QStringList()); // every message is expected
-    QVERIFY(w.random.empty());           // and every draw taken
+    QVERIFY2(w.messages.isEmpty(),
+             qPrintable("not expected: " + w.messages.value(0).value("text")));
+    QVERIFY(w.random.empty()); // and every draw taken
 }
 
 void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
@@ -336,12 +366,12 @@ void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     if (w.window.screen()->grabWindow(w.window.winId()).isNull())
         QSKIP("this platform cannot read back what a window shows; the offscreen run does");
-    w.run({"new"});
-    w.run({"snap", "Blitz"}); // six events a step
+    w.run("new");
+    w.run("snap Blitz"); // six events a step
     int drawn = w.meterFillShown();
     QCOMPARE(drawn, 0);
     for (int value = 1; value <= 50; ++value) {
-        w.ticks(6);
+        w.run("ticks 6");
         QVERIFY2(w.meterFillShown() > drawn, qPrintable(QString::number(value)));
         drawn = w.meterFillShown();
     }
@@ -369,7 +399,7 @@ void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
 void MainWindowTest::theTimerWakesOnTheRealClock() {
     HiResTimer timer(&std::chrono::steady_clock::now);
     QSignalSpy spy(&timer, &HiResTimer::timer);
-    timer.add(QStringLiteral("Timer"), 1, true);
+    timer.add(QStringLiteral("wake"), 1, true);
     QTRY_VERIFY(!spy.isEmpty());
     const qsizetype caughtUp = spy.count();
     QTRY_VERIFY(spy.count() > caughtUp);
@@ -392,7 +422,7 @@ void MainWindowTest::everyWindowFitsItsScreen() {
             qPrintable(
                 QStringLiteral("the screen is %1x%2").arg(pixels.width()).arg(pixels.height())));
     }
-    w.run(tableFields("seasons" + QStringLiteral(" 16").repeated(SeasonsInCareer)));
+    w.run("seasons" + QStringLiteral(" 16").repeated(SeasonsInCareer));
     QCOMPARE(fitProblem(&w.window), QString());
     for (const char* menu : {"mnuSeasonStats", "mnuSeasonRecords", "mnuPassTypes", "mnuAbout"}) {
         QString problem = QStringLiteral("nothing opened");

@@ -3,20 +3,38 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 
-// The fields of one line of a table or scenario in tests/data: split on spaces; a field in
-// double quotes may hold spaces ("" is empty, and """ inside it stands for one quote).
-inline QStringList tableFields(const QString& line) {
+// The one quoting rule of every file in tests/data: a line's fields are split on spaces, and a
+// field is a word or `name=value`. A word or a value in double quotes may hold spaces; inside
+// the quotes \" stands for a quote and \\ for a backslash ("" is empty).
+struct TableField {
+    QString name; // empty for a word
+    QString value;
+};
+
+inline QList<TableField> tableLine(const QString& line) {
     // Not a raw string: moc's preprocessor cannot read one inside a macro.
-    static const QRegularExpression field(QStringLiteral("\"((?:[^\"]|\"\"\")*)\"|(\\S+)"));
-    QStringList fields;
+    static const QRegularExpression field(
+        QStringLiteral("(?:([A-Za-z][\\w:.]*)=)?(?:\"((?:[^\"\\\\]|\\\\.)*)\"|(\\S+))"));
+    static const QRegularExpression escape(QStringLiteral("\\\\(.)"));
+    QList<TableField> fields;
     for (const auto& match : field.globalMatch(line))
-        fields << (match.hasCaptured(1)
-                       ? match.captured(1).replace(QStringLiteral("\"\"\""), QStringLiteral("\""))
-                       : match.captured(2));
+        fields << TableField{match.captured(1),
+                             match.hasCaptured(2)
+                                 ? match.captured(2).replace(escape, QStringLiteral("\\1"))
+                                 : match.captured(3)};
+    return fields;
+}
+
+// A line's fields as text, a named one as name=value: the columns of a table.
+inline QStringList tableFields(const QString& line) {
+    QStringList fields;
+    for (const TableField& field : tableLine(line))
+        fields << (field.name.isEmpty() ? field.value : field.name + u'=' + field.value);
     return fields;
 }
 
@@ -64,21 +82,51 @@ inline bool tableYes(const QString& field) {
                        field) == 1;
 }
 
-// The lines of a file in tests/data, a line's fields each; blank lines and lines starting with
-// '#' are skipped.
-inline QList<QStringList> tableRows(const QString& name) {
+// The lines of a file in tests/data as written; blank lines and lines starting with '#' are
+// skipped.
+inline QStringList tableLines(const QString& name) {
     tableInUse() = name;
     QFile file(QStringLiteral(GRIDLARK_TEST_DATA "/") + name);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         qFatal("cannot read the test table %s", qPrintable(file.fileName()));
-    QList<QStringList> rows;
+    QStringList lines;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
         if (!line.isEmpty() && !line.startsWith(u'#'))
-            rows << tableFields(line);
+            lines << line;
     }
+    return lines;
+}
+
+// The lines of a file in tests/data, a line's fields each.
+inline QList<QStringList> tableRows(const QString& name) {
+    QList<QStringList> rows;
+    for (const QString& line : tableLines(name))
+        rows << tableFields(line);
     return rows;
 }
+
+// A line of steps or of a scenario: its words in order, and its named fields, which a reader
+// takes by name.
+struct TableStep {
+    QStringList words;
+    QMap<QString, QString> named;
+
+    explicit TableStep(const QString& line) {
+        for (const TableField& field : tableLine(line)) {
+            if (field.name.isEmpty())
+                words << field.value;
+            else
+                named.insert(field.name, field.value);
+        }
+    }
+    // Stops the run on a named field that the reader of this line does not take.
+    void allow(const QStringList& names) const {
+        for (const QString& name : named.keys())
+            if (!names.contains(name))
+                unknownWord(QStringLiteral("field of \"%1\"").arg(words.value(0)), name);
+    }
+};
 
 // Makes a table the data of a QTest function: its first line names the columns, each a QString,
 // and each further line is a row, named by its fields.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "play/playtype.h"
+#include "support/datatable.h"
 
 #include <cstdint>
 
@@ -17,4 +18,10 @@ inline double playTypeDraw(std::int16_t playType) {
     default:
         return 0.99999;
     }
+}
+
+// The play type a test names: Short, Medium, Long or Blitz.
+inline std::int16_t playTypeNamed(const QString& name) {
+    const QStringList names{"Short", "Medium", "Long", "Blitz"};
+    return std::int16_t(PlayType::Short + tableChoice(names, QStringLiteral("play type"), name));
 }

@@ -26,11 +26,8 @@ namespace {
 
 const QStringList careerFileNames{"gdk.dat", "gdk.rec", "gdk.html"};
 
-// What an expectation with named fields compares: every field of what it looks at, those it
-// does not name empty.
-using Fields = QMap<QString, QString>;
-
-QString fieldsText(const Fields& fields) {
+// Named fields as an expectation compares them: those it does not name are empty.
+QString fieldsText(const QMap<QString, QString>& fields) {
     QStringList text;
     for (const auto& [name, value] : fields.asKeyValueRange())
         if (!value.isEmpty())
@@ -40,17 +37,17 @@ QString fieldsText(const Fields& fields) {
 
 // What a modal dialog shows: its description, its title, its label and text, and the second and
 // third column of each row of its table.
-Fields describe(const QWidget* modal) {
+QString describe(const QWidget* modal) {
     QStringList rows;
     if (const auto* tree = modal->findChild<QTreeWidget*>())
         for (int row = 0; row < tree->topLevelItemCount(); ++row)
             rows << tree->topLevelItem(row)->text(1) + u' ' + tree->topLevelItem(row)->text(2);
     const auto* input = qobject_cast<const QInputDialog*>(modal);
-    return {{"description", modal->accessibleDescription()},
-            {"title", modal->windowTitle()},
-            {"label", input ? input->labelText() : QString()},
-            {"text", modal->property("text").toString()},
-            {"rows", rows.join(u',')}};
+    return fieldsText({{"description", modal->accessibleDescription()},
+                       {"title", modal->windowTitle()},
+                       {"label", input ? input->labelText() : QString()},
+                       {"text", modal->property("text").toString()},
+                       {"rows", rows.join(u',')}});
 }
 
 // The window and its career; it is the messenger too, keeping every message with what the
@@ -66,20 +63,20 @@ struct Window : Messenger {
     std::chrono::steady_clock::time_point now{milliseconds((1LL << 40) + (1LL << 31))};
     MainWindow window{{random, career, career, shown, QStringLiteral("."), [this] { return now; }}};
     HiResTimer* timer = window.findChild<HiResTimer*>();
-    QList<Fields> messages;
-    Fields modal;
+    QStringList messages;
+    QString modal;
     QByteArrayList snapshot; // the career files as a `snapshot` line found them
 
     Window() { window.show(); }
 
     void inform(const QString& title, const QString& text) override {
-        messages << Fields{{"title", title},
-                           {"text", text},
-                           {"throw", observe("lblCurrentThrow")},
-                           {"game", observe("lblCurrentStats").section(' ', 0, 1)},
-                           {"button", observe("cmdThrow")},
-                           {"pictures", observe("pictures")},
-                           {"records", observe("file:gdk.rec")}};
+        messages << fieldsText({{"title", title},
+                                {"text", text},
+                                {"throw", observe("lblCurrentThrow")},
+                                {"game", observe("lblCurrentStats").section(' ', 0, 1)},
+                                {"button", observe("cmdThrow")},
+                                {"pictures", observe("pictures")},
+                                {"records", observe("file:gdk.rec")}});
     }
     void warn(const QString& title, const QString& text) override { inform(title, text); }
     bool askRetry(const QString& title, const QString& text) override {
@@ -109,7 +106,7 @@ struct Window : Messenger {
         const QString arg = line.words.value(1);
         if (verb == u'?')
             return expect(line);
-        line.allow(actionFields.value(verb));
+        line.allow({"attempts", "answer", "text", "times", "late"});
         if (verb == "new") { // the speeds 11, 9, 7 and 6 events a step, 26 to 32 attempts
             const int extra = tableInt(line.named.value("attempts", "26")) - 26;
             for (double u : {4.0 / 9, extra / 6.0, 4.0 / 9})
@@ -146,10 +143,7 @@ struct Window : Messenger {
         else
             unknownWord(QStringLiteral("action"), verb);
     }
-    inline static const QHash<QString, QStringList> actionFields{{"new", {"attempts"}},
-                                                                 {"menu", {"answer", "text"}},
-                                                                 {"repeat", {"times"}},
-                                                                 {"press", {"late"}}};
+
     // A snap of `type`; the game draws again when the last snap had the same type.
     void snap(std::int16_t type) {
         random.push(playTypeDraw(type));
@@ -211,32 +205,16 @@ struct Window : Messenger {
         write(career.seasonsPath(), bytes);
     }
 
-    Fields observeFields(const QString& key) {
-        if (key == "message")
-            return messages.isEmpty() ? Fields() : messages.takeFirst();
-        if (key == "modal")
-            return modal;
-        if (!key.startsWith("a11y:"))
-            unknownWord(QStringLiteral("thing with fields"), key);
-        const auto* widget = found<QWidget>(key.mid(5));
-        return {{"description", widget->accessibleDescription()},
-                {"name", widget->accessibleName()}};
-    }
-
     // `? WHAT = VALUE`, `? WHAT ^ VALUE` (starts with) or `? WHAT NAME=VALUE...`.
     void expect(const TableStep& line) {
-        const QString key = line.words.value(1);
-        const auto seenAs = [this](QString seen) {
-            return seen.replace(dir.path(), QStringLiteral("$DIR")).replace("\r\n", "/");
-        };
-        if (!line.named.isEmpty()) {
-            QCOMPARE(seenAs(fieldsText(observeFields(key))), fieldsText(line.named));
-        } else if (tableChoice({"=", "^"}, QStringLiteral("comparison"), line.words.value(2))) {
-            const QString seen = seenAs(observe(key));
-            QVERIFY2(seen.startsWith(line.words.value(3)), qPrintable("it is: " + seen));
-        } else {
-            QCOMPARE(seenAs(observe(key)), line.words.value(3));
-        }
+        const bool named = !line.named.isEmpty();
+        const QString how = named ? QStringLiteral("=") : line.words.value(2);
+        const QString wanted = named ? fieldsText(line.named) : line.words.value(3);
+        tableChoice({"=", "^"}, QStringLiteral("comparison"), how);
+        const QString seen =
+            observe(line.words.value(1)).replace(dir.path(), "$DIR").replace("\r\n", "/");
+        QVERIFY2(how == u'^' ? seen.startsWith(wanted) : seen == wanted,
+                 qPrintable("it is: " + seen));
     }
 
     QString observe(const QString& key) {
@@ -251,6 +229,10 @@ struct Window : Messenger {
             return window.meterTimerStarted() ? "on" : "off";
         if (key == "ticks")
             return QString::number(window.session().state().tickCount);
+        if (key == "modal")
+            return modal;
+        if (key == "message")
+            return messages.isEmpty() ? QStringLiteral("none") : messages.takeFirst();
         if (key == "changed") { // the files whose bytes differ from the snapshot's
             QStringList changed;
             const QByteArrayList files = careerFiles();
@@ -267,6 +249,11 @@ struct Window : Messenger {
         }
         if (key.startsWith("tip:"))
             return found<QWidget>(key.mid(4))->toolTip();
+        if (key.startsWith("a11y:")) {
+            const auto* widget = found<QWidget>(key.mid(5));
+            return fieldsText({{"description", widget->accessibleDescription()},
+                               {"name", widget->accessibleName()}});
+        }
         return observeControl(key == window.objectName() ? &window : found<QObject>(key));
     }
 
@@ -306,15 +293,11 @@ struct Window : Messenger {
 // What keeps `window` from fitting its screen: any part of it off the available area, or its
 // Close (or OK) button outside it. Empty when it fits.
 QString fitProblem(const QWidget* window) {
-    const QRect room = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
     const QString name = window->objectName() + u' ' + window->windowTitle();
-    if (!room.contains(window->frameGeometry()))
-        return QStringLiteral("%1 at %2,%3 %4x%5 is off the screen")
-            .arg(name)
-            .arg(window->frameGeometry().x())
-            .arg(window->frameGeometry().y())
-            .arg(window->frameGeometry().width())
-            .arg(window->frameGeometry().height());
+    if (!window->screen()->availableGeometry().contains(frame))
+        return name + QString::asprintf(" at %d,%d %dx%d is off the screen", frame.x(), frame.y(),
+                                        frame.width(), frame.height());
     if (qobject_cast<const QMainWindow*>(window))
         return {};
     for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
@@ -356,9 +339,8 @@ void MainWindowTest::playsItsScenario() {
         if (QTest::currentTestFailed())
             QFAIL(qPrintable("at: " + line));
     }
-    QVERIFY2(w.messages.isEmpty(),
-             qPrintable("not expected: " + w.messages.value(0).value("text")));
-    QVERIFY(w.random.empty()); // and every draw taken
+    QCOMPARE(w.messages, QStringList()); // every message is expected
+    QVERIFY(w.random.empty());           // and every draw taken
 }
 
 void MainWindowTest::everyMeterStepIsDrawnAsItComes() {

@@ -22,11 +22,9 @@ inline QList<TableField> tableLine(const QString& line) {
         QStringLiteral("(?:([A-Za-z][\\w:.]*)=)?(?:\"((?:[^\"\\\\]|\\\\.)*)\"|(\\S+))"));
     static const QRegularExpression escape(QStringLiteral("\\\\(.)"));
     QList<TableField> fields;
-    for (const auto& match : field.globalMatch(line))
+    for (const auto& match : field.globalMatch(line)) // a value is quoted or not
         fields << TableField{match.captured(1),
-                             match.hasCaptured(2)
-                                 ? match.captured(2).replace(escape, QStringLiteral("\\1"))
-                                 : match.captured(3)};
+                             match.captured(2).replace(escape, "\\1") + match.captured(3)};
     return fields;
 }
 
@@ -113,12 +111,11 @@ struct TableStep {
     QMap<QString, QString> named;
 
     explicit TableStep(const QString& line) {
-        for (const TableField& field : tableLine(line)) {
-            if (field.name.isEmpty())
-                words << field.value;
+        for (const auto& [name, value] : tableLine(line))
+            if (name.isEmpty())
+                words << value;
             else
-                named.insert(field.name, field.value);
-        }
+                named.insert(name, value);
     }
     // Stops the run on a named field that the reader of this line does not take.
     void allow(const QStringList& names) const {

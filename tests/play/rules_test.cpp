@@ -232,8 +232,8 @@ void RulesTest::games() {
     s.career.keeps = !says.contains(QStringLiteral("loses"));
     s.game.newGame();
     s.career.ready = !says.contains(QStringLiteral("unwritable"));
-    for (const TableField& step : tableLine(steps))
-        s.step(step.name.isEmpty() ? step.value : step.name, step.value);
+    for (const auto& [name, value] : tableLine(steps)) // `new` is a word
+        s.step(name.isEmpty() ? value : name, value);
     const QStringList shown = s.shown();
     const char* columns[] = {"meter", "ticks", "throw", "button", "asked", "season"};
     for (qsizetype i = 0; i < shown.size(); ++i)

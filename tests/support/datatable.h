@@ -7,32 +7,21 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
+#include <utility>
 
 // The one quoting rule of every file in tests/data: a line's fields are split on spaces, and a
 // field is a word or `name=value`. A word or a value in double quotes may hold spaces; inside
-// the quotes \" stands for a quote and \\ for a backslash ("" is empty).
-struct TableField {
-    QString name; // empty for a word
-    QString value;
-};
-
-inline QList<TableField> tableLine(const QString& line) {
+// the quotes \" stands for a quote and \\ for a backslash ("" is empty). Each field is given as
+// its name (empty for a word) and its value.
+inline QList<std::pair<QString, QString>> tableLine(const QString& line) {
     // Not a raw string: moc's preprocessor cannot read one inside a macro.
     static const QRegularExpression field(
         QStringLiteral("(?:([A-Za-z][\\w:.]*)=)?(?:\"((?:[^\"\\\\]|\\\\.)*)\"|(\\S+))"));
     static const QRegularExpression escape(QStringLiteral("\\\\(.)"));
-    QList<TableField> fields;
+    QList<std::pair<QString, QString>> fields;
     for (const auto& match : field.globalMatch(line)) // a value is quoted or not
-        fields << TableField{match.captured(1),
-                             match.captured(2).replace(escape, "\\1") + match.captured(3)};
-    return fields;
-}
-
-// A line's fields as text, a named one as name=value: the columns of a table.
-inline QStringList tableFields(const QString& line) {
-    QStringList fields;
-    for (const TableField& field : tableLine(line))
-        fields << (field.name.isEmpty() ? field.value : field.name + u'=' + field.value);
+        fields.emplace_back(match.captured(1),
+                            match.captured(2).replace(escape, "\\1") + match.captured(3));
     return fields;
 }
 
@@ -96,11 +85,14 @@ inline QStringList tableLines(const QString& name) {
     return lines;
 }
 
-// The lines of a file in tests/data, a line's fields each.
+// The lines of a file in tests/data, a line's fields each, a named one as name=value.
 inline QList<QStringList> tableRows(const QString& name) {
     QList<QStringList> rows;
-    for (const QString& line : tableLines(name))
-        rows << tableFields(line);
+    for (const QString& line : tableLines(name)) {
+        QStringList& row = rows.emplace_back();
+        for (const auto& [field, value] : tableLine(line))
+            row << (field.isEmpty() ? value : field + u'=' + value);
+    }
     return rows;
 }
 

@@ -12,8 +12,10 @@ public:
     bool readyForNewGame() override { return ready; }
     bool openStats(GameState& state) override {
         calls << QStringLiteral("open");
-        state.seasonNumber = seasonNumber;
-        state.seasonGames = gamesBefore + saved;
+        if (open) {
+            state.seasonNumber = seasonNumber;
+            state.seasonGames = gamesBefore + saved;
+        }
         return open;
     }
     bool saveStats(const GameState& state) override {

@@ -138,13 +138,13 @@ void GameSession::closeGame() {
     refresh();
 }
 
-// The career refuses to open once it is complete: between games that ends the career until it
-// is cleared.
+// A complete career refuses to open: between games that ends the career until it is cleared.
+// A career that could not be read leaves the phase as it was.
 bool GameSession::openCareer() {
-    const bool open = m_career.openStats(m_state);
-    if (!open && !playing())
+    const SeasonOpening opening = m_career.openStats(m_state);
+    if (opening == SeasonOpening::CareerOver && !playing())
         m_phase = Phase::CareerOver;
-    return open;
+    return opening == SeasonOpening::Open;
 }
 
 void GameSession::tick() {

@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordingMessenger messenger;
     FileCareer career(directory.path(), messenger);
     GameState state;
-    const bool open = career.openStats(state);
+    const bool open = career.openStats(state) == SeasonOpening::Open;
     const std::vector<SeasonStats> seasons = career.loadSeasons();
     check(careerRows(seasons, QStringLiteral(".")).size() <= seasons.size() + 1,
           "the career table lists more than every season and the career");

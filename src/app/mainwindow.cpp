@@ -159,13 +159,13 @@ void MainWindow::onPlayButtonPressed(quint64 stampMs) {
 
 void MainWindow::onMeterTick(const QString&) {
     m_session.tick();
-    renderMeter();
+    renderMeter(m_session.view());
 }
 
 void MainWindow::render() {
     // The meter first: a snap's timer starts before the slower text and picture updates.
-    renderMeter();
-    const MainView& view = m_session.view();
+    const MainView view = m_session.view();
+    renderMeter(view);
     m_currentThrow->setText(view.currentThrow);
     m_gameLine->setText(view.gameLine);
     m_seasonLine->setText(view.seasonLine);
@@ -178,14 +178,12 @@ void MainWindow::render() {
     showOnlyPicture(view.picture);
 }
 
-void MainWindow::renderMeter() {
-    const MainView& view = m_session.view();
+void MainWindow::renderMeter(const MainView& view) {
     // The timer first: the progress bar repaints at once whenever its value changes.
     if (m_meterTimer->isStarted(timerKey) != view.timerStarted)
         m_meterTimer->setStarted(timerKey, view.timerStarted);
-    const int meter = m_session.state().meter;
-    if (m_meter->value() != meter)
-        m_meter->showValue(meter);
+    if (m_meter->value() != view.meter)
+        m_meter->showValue(view.meter);
 }
 
 void MainWindow::showOnlyPicture(Picture picture) {

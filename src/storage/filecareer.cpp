@@ -153,14 +153,17 @@ QString FileCareer::underLock(const QString& path, const std::function<QString()
     return change();
 }
 
-bool FileCareer::openStats(GameState& state) {
+SeasonOpening FileCareer::openStats(GameState& state) {
     const Read read = readAndMend(seasonsPath(), seasonsLayout, OnDamage::MendLocking);
-    const bool open =
-        read.error.isEmpty() && loadCurrentSeason(readSeasonsContent(read.bytes).seasons, state);
-    if (!read.error.isEmpty())
+    SeasonOpening opening = SeasonOpening::NotRead;
+    if (read.error.isEmpty())
+        opening = loadCurrentSeason(readSeasonsContent(read.bytes).seasons, state)
+                      ? SeasonOpening::Open
+                      : SeasonOpening::CareerOver;
+    else
         tell(true, QStringLiteral("Career Stats Not Read"), read.error);
     deliverNotices();
-    return open;
+    return opening;
 }
 
 bool FileCareer::loadCurrentSeason(const std::vector<SeasonStats>& seasons, GameState& state) {

@@ -25,7 +25,7 @@ public:
     // Makes the directory where it is missing; when it cannot be made or written, tells the
     // player the directory and the system's reason, and what to do where it holds a career.
     bool readyForNewGame() override;
-    bool openStats(GameState& state) override;
+    SeasonOpening openStats(GameState& state) override;
     bool saveStats(const GameState& state) override;
     bool checkBestGame(const GameState& state) override;
     void clearCareer() override;

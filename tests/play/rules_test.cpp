@@ -154,8 +154,9 @@ struct Session {
 
     // What the window would show, in the columns of games.txt from `meter` on.
     QStringList shown() const {
-        const MainView& v = game.view();
-        const QString button = v.buttonCaption + (v.buttonEnabled ? "" : " disabled");
+        const MainView v = game.view();
+        const QString button =
+            v.buttonCaption + (v.buttonEnabled ? QString() : " disabled: " + v.buttonToolTip);
         return {QString::number(game.state().meter),
                 QString::number(game.state().tickCount),
                 v.currentThrow,
@@ -225,13 +226,18 @@ void RulesTest::games() {
         s.random.push(u);
     const QStringList says = career.split(u',');
     for (const QString& word : says)
-        tableChoice({"keeps", "loses", "record", "unwritable"}, QStringLiteral("career"), word);
+        tableChoice({"keeps", "loses", "record", "unwritable", "over", "unreadable"},
+                    QStringLiteral("career"), word);
     s.career.seasonNumber = 2;
     s.career.gamesBefore = 3;
     s.career.recordFalls = says.contains(QStringLiteral("record"));
     s.career.keeps = !says.contains(QStringLiteral("loses"));
     s.game.newGame();
     s.career.ready = !says.contains(QStringLiteral("unwritable"));
+    if (says.contains(QStringLiteral("over")))
+        s.career.opening = SeasonOpening::CareerOver;
+    if (says.contains(QStringLiteral("unreadable")))
+        s.career.opening = SeasonOpening::NotRead;
     for (const auto& [name, value] : tableLine(steps)) // `new` is a word
         s.step(name.isEmpty() ? value : name, value);
     const QStringList shown = s.shown();

@@ -230,7 +230,7 @@ void CareerFilesTest::damagedFilesAreToldAndKept() {
     write(path, damaged);
     GameState s; // a new game that could not open falls to the last branch, and fails there
     tableChoice({"open", "peek", "records"}, QStringLiteral("reader"), reader);
-    if (reader == QStringLiteral("open") && c.career.openStats(s))
+    if (reader == QStringLiteral("open") && c.career.openStats(s) == SeasonOpening::Open)
         QTEST(QString::asprintf("season %d, %d games, %d attempts", s.seasonNumber, s.seasonGames,
                                 s.seasonAttempts),
               "reads");

@@ -102,11 +102,7 @@ void MainWindow::exportStats() {
     box.setWindowTitle(QStringLiteral("Name Your QB"));
     box.setLabelText(QStringLiteral("Enter Your Quarterback's Name:"));
     const QString name = box.exec() == QDialog::Accepted ? box.textValue() : QString();
-    const ExportOutcome outcome = exportCareer(m_archive, name, m_decimalPoint);
-    if (outcome.saved)
-        m_messenger.inform(outcome.title, outcome.text);
-    else
-        m_messenger.warn(outcome.title, outcome.text);
+    m_messenger.show(exportCareer(m_archive, name, m_decimalPoint));
 }
 
 void MainWindow::showCareerStats() {

@@ -69,18 +69,14 @@ struct Window : Messenger {
 
     Window() { window.show(); }
 
-    void inform(const QString& title, const QString& text) override {
-        messages << fieldsText({{"title", title},
-                                {"text", text},
+    bool show(const Message& message) override {
+        messages << fieldsText({{"title", message.title},
+                                {"text", message.text},
                                 {"throw", observe("lblCurrentThrow")},
                                 {"game", observe("lblCurrentStats").section(' ', 0, 1)},
                                 {"button", observe("cmdThrow")},
                                 {"pictures", observe("pictures")},
                                 {"records", observe("file:gdk.rec")}});
-    }
-    void warn(const QString& title, const QString& text) override { inform(title, text); }
-    bool askRetry(const QString& title, const QString& text) override {
-        inform(title, text);
         return false;
     }
 

@@ -88,8 +88,8 @@ Outcome perform(const QString& operation, int games, const QByteArray& point, in
         career.saveStats(game);
     disableFailure(point);
     o.failures.removeIf([](const QString& t) { return t.startsWith("gdk.html saved to "); });
-    for (const RecordingMessenger::Message& message : messenger.messages())
-        if (message.kind != QStringLiteral("inform"))
+    for (const Message& message : messenger.messages())
+        if (message.kind != Message::Kind::Information)
             o.failures << message.text;
     o.after = careerFiles(dir.path());
     return o;

@@ -53,7 +53,7 @@ private slots:
     void showHowToPlay();
     void showAbout();
     void onPlayButtonPressed(quint64 stampMs);
-    void onMeterTick(const QString& key);
+    void onMeterTick();
 
 private:
     void buildMeterTimer();

@@ -138,7 +138,7 @@ struct Window : Messenger {
     }
     void ticks(int count) {
         for (int i = 0; i < count; ++i)
-            QMetaObject::invokeMethod(&window, "onMeterTick", Q_ARG(QString, "Timer"));
+            QMetaObject::invokeMethod(&window, "onMeterTick");
     }
     void press(const QString& buttonName, quint64 stamp) {
         static const QStringList buttons{"", "left", "right", "", "middle"}; // by their flags
@@ -211,7 +211,7 @@ struct Window : Messenger {
             return visible.join(u',');
         }
         if (key == "timer")
-            return timer->isStarted(QStringLiteral("Timer")) ? "on" : "off";
+            return timer->isStarted() ? "on" : "off";
         if (key == "ticks")
             return QString::number(window.session().state().tickCount);
         if (key == "modal")
@@ -367,9 +367,9 @@ void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
 // The scenarios move the clock themselves; here the timer's own thread wakes it, and after each
 // catching up wakes it again.
 void MainWindowTest::theTimerWakesOnTheRealClock() {
-    HiResTimer timer(&std::chrono::steady_clock::now);
-    QSignalSpy spy(&timer, &HiResTimer::timer);
-    timer.add(QStringLiteral("Timer"), 1, true);
+    HiResTimer timer(&std::chrono::steady_clock::now, 1);
+    QSignalSpy spy(&timer, &HiResTimer::timeout);
+    timer.setStarted(true);
     QTRY_VERIFY(!spy.isEmpty());
     const qsizetype caughtUp = spy.count();
     QTRY_VERIFY(spy.count() > caughtUp);

@@ -59,8 +59,6 @@ private:
     void buildMeterTimer();
     void buildControls();
     void buildMenu();
-    QGroupBox* addFrame(const char* name, const QString& caption, int top, QLabel*& label,
-                        const char* labelName, bool throwFrame);
     bool clearConfirmed();
     void render();
     void renderMeter();

@@ -140,6 +140,10 @@ void MainWindow::showAbout() {
             .arg(home));
 }
 
+void MainWindow::showAboutQt() {
+    QApplication::aboutQt();
+}
+
 void MainWindow::onPlayButtonPressed(quint64 stampMs) {
     // The timer may have caught up past the press while the window was held up; the throw is
     // graded on the meter of the moment the player pressed.

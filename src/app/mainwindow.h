@@ -52,6 +52,7 @@ private slots:
     void showPassTypes();
     void showHowToPlay();
     void showAbout();
+    void showAboutQt();
     void onPlayButtonPressed(quint64 stampMs);
     void onMeterTick();
 

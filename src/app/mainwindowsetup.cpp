@@ -124,48 +124,56 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildMenu() {
-    const auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
-                                const QKeySequence& shortcut) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(shortcut);
-        return action;
+    // The menus' table: each item's name, caption, shortcut and command, and the member that
+    // keeps it where the window changes it later. An item without a caption is a line.
+    struct Item {
+        const char* name;
+        const char* caption = nullptr;
+        QKeyCombination shortcut = Qt::Key_unknown;
+        void (MainWindow::*command)() = nullptr;
+        QAction* MainWindow::*member = nullptr;
     };
-    const auto addLine = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    struct Menu {
+        const char* name;
+        const char* caption;
+        std::initializer_list<Item> items;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addItem(file, "mnuNewGame", QStringLiteral("&New Game"),
-                    QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this, &MainWindow::newGame);
-    addLine(file, "mnuFileLine1");
-    connect(addItem(file, "mnuExportHTML", QStringLiteral("Ex&port Stats"),
-                    QKeySequence(Qt::CTRL | Qt::Key_H)),
-            &QAction::triggered, this, &MainWindow::exportStats);
-    addLine(file, "mnuFileLine3");
-    m_clearAction = addItem(file, "mnuClear", QStringLiteral("&Clear Career Stats"), {});
-    connect(m_clearAction, &QAction::triggered, this, &MainWindow::clearCareer);
-    addLine(file, "mnuFileLine2");
-    connect(addItem(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X)),
-            &QAction::triggered, this, &MainWindow::exitGame);
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    view->setObjectName(QStringLiteral("mnuView"));
-    connect(addItem(view, "mnuSeasonStats", QStringLiteral("&Career Stats"), {}),
-            &QAction::triggered, this, &MainWindow::showCareerStats);
-    connect(addItem(view, "mnuSeasonRecords", QStringLiteral("&Career Records"), {}),
-            &QAction::triggered, this, &MainWindow::showCareerRecords);
-    connect(addItem(view, "mnuPassTypes", QStringLiteral("&Pass Types"), {}), &QAction::triggered,
-            this, &MainWindow::showPassTypes);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addItem(help, "mnuHowToPlay", QStringLiteral("&How to Play"), QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, &MainWindow::showHowToPlay);
-    addLine(help, "mnuHelpLine1");
-    connect(addItem(help, "mnuAbout", QStringLiteral("&About Gridlark"), {}), &QAction::triggered,
-            this, &MainWindow::showAbout);
-    connect(addItem(help, "mnuAboutQt", QStringLiteral("About &Qt"), {}), &QAction::triggered, qApp,
-            &QApplication::aboutQt);
+    const Menu menus[] = {
+        {"mnuFile",
+         "&File",
+         {{"mnuNewGame", "&New Game", Qt::CTRL | Qt::Key_N, &MainWindow::newGame},
+          {"mnuFileLine1"},
+          {"mnuExportHTML", "Ex&port Stats", Qt::CTRL | Qt::Key_H, &MainWindow::exportStats},
+          {"mnuFileLine3"},
+          {"mnuClear", "&Clear Career Stats", Qt::Key_unknown, &MainWindow::clearCareer,
+           &MainWindow::m_clearAction},
+          {"mnuFileLine2"},
+          {"mnuExit", "E&xit", Qt::CTRL | Qt::Key_X, &MainWindow::exitGame}}},
+        {"mnuView",
+         "&View",
+         {{"mnuSeasonStats", "&Career Stats", Qt::Key_unknown, &MainWindow::showCareerStats},
+          {"mnuSeasonRecords", "&Career Records", Qt::Key_unknown, &MainWindow::showCareerRecords},
+          {"mnuPassTypes", "&Pass Types", Qt::Key_unknown, &MainWindow::showPassTypes}}},
+        {"mnuHelp",
+         "&Help",
+         {{"mnuHowToPlay", "&How to Play", Qt::Key_F1, &MainWindow::showHowToPlay},
+          {"mnuHelpLine1"},
+          {"mnuAbout", "&About Gridlark", Qt::Key_unknown, &MainWindow::showAbout},
+          {"mnuAboutQt", "About &Qt", Qt::Key_unknown, &MainWindow::showAboutQt}}},
+    };
+    for (const Menu& row : menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(row.caption));
+        menu->setObjectName(QString::fromLatin1(row.name));
+        for (const Item& item : row.items) {
+            QAction* action = item.caption ? menu->addAction(QString::fromLatin1(item.caption))
+                                           : menu->addSeparator();
+            action->setObjectName(QString::fromLatin1(item.name));
+            if (item.shortcut.key() != Qt::Key_unknown)
+                action->setShortcut(item.shortcut);
+            if (item.command)
+                connect(action, &QAction::triggered, this, item.command);
+            if (item.member)
+                this->*item.member = action;
+        }
+    }
 }

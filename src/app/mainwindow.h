@@ -62,7 +62,7 @@ private:
     void buildMenu();
     bool clearConfirmed();
     void render();
-    void renderMeter();
+    void renderMeter(const MainView& view);
     void showOnlyPicture(Picture picture);
 
     GameSession m_session;

@@ -25,10 +25,6 @@
 
 #include "buildinfo.h"
 
-namespace {
-const QString timerKey = QStringLiteral("Timer");
-}
-
 // The pictures are compiled into the window's static library; naming them here keeps the
 // linker from dropping them.
 static void loadPictures() {
@@ -57,14 +53,9 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildMeterTimer() {
-    m_meterTimer = new HiResTimer(m_clock, this);
+    m_meterTimer = new HiResTimer(m_clock, 1, this);
     m_meterTimer->setObjectName(QStringLiteral("cTmr"));
-    m_meterTimer->add(timerKey, 1, false);
-    connect(m_meterTimer, &HiResTimer::timer, this, &MainWindow::onMeterTick);
-}
-
-bool MainWindow::meterTimerStarted() const {
-    return m_meterTimer->isStarted(timerKey);
+    connect(m_meterTimer, &HiResTimer::timeout, this, &MainWindow::onMeterTick);
 }
 
 void MainWindow::newGame() {
@@ -145,15 +136,19 @@ void MainWindow::showAbout() {
             .arg(home));
 }
 
+void MainWindow::showAboutQt() {
+    QApplication::aboutQt();
+}
+
 void MainWindow::onPlayButtonPressed(quint64 stampMs) {
     // The timer may have caught up past the press while the window was held up; the throw is
     // graded on the meter of the moment the player pressed.
-    const int lateTicks = m_meterTimer->settle(timerKey, pressInstant(stampMs, m_clock()));
+    const int lateTicks = m_meterTimer->settle(pressInstant(stampMs, m_clock()));
     m_session.press(lateTicks);
     render();
 }
 
-void MainWindow::onMeterTick(const QString&) {
+void MainWindow::onMeterTick() {
     m_session.tick();
     renderMeter(m_session.view());
 }
@@ -176,8 +171,8 @@ void MainWindow::render() {
 
 void MainWindow::renderMeter(const MainView& view) {
     // The timer first: the progress bar repaints at once whenever its value changes.
-    if (m_meterTimer->isStarted(timerKey) != view.timerStarted)
-        m_meterTimer->setStarted(timerKey, view.timerStarted);
+    if (m_meterTimer->isStarted() != view.timerStarted)
+        m_meterTimer->setStarted(view.timerStarted);
     if (m_meter->value() != view.meter)
         m_meter->showValue(view.meter);
 }

@@ -41,8 +41,6 @@ public:
     ~MainWindow() override;
 
     const GameSession& session() const { return m_session; }
-    // Whether the meter's timer runs: a test moves the clock itself and wakes the timer.
-    bool meterTimerStarted() const;
 
 private slots:
     void newGame();
@@ -54,15 +52,14 @@ private slots:
     void showPassTypes();
     void showHowToPlay();
     void showAbout();
+    void showAboutQt();
     void onPlayButtonPressed(quint64 stampMs);
-    void onMeterTick(const QString& key);
+    void onMeterTick();
 
 private:
     void buildMeterTimer();
     void buildControls();
     void buildMenu();
-    QGroupBox* addFrame(const char* name, const QString& caption, int top, QLabel*& label,
-                        const char* labelName, bool throwFrame);
     bool clearConfirmed();
     void render();
     void renderMeter(const MainView& view);

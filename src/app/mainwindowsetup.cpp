@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The controls and the menu of the main window, at their places in the 500 × 322 client area.
+// The controls and the menu of the main window, at their places in the 7500 × 4830 twips
+// (500 × 322 pixels) client area.
 #include "app/mainwindow.h"
 
 #include "app/meterbar.h"
 #include "app/picturewidget.h"
 #include "app/playbutton.h"
+#include "app/twips.h"
 #include "app/uifonts.h"
 #include "play/throwrules.h"
 
@@ -17,45 +19,73 @@
 
 namespace {
 
-constexpr QSize clientArea(500, 322);
+// A picture's row names its file; the player's screen reader hears its description.
+struct PictureControl {
+    TwipsControl control;
+    const char* description;
+};
 
-QLabel* statsLabel(QWidget* parent, const char* name, const QColor& colour) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
+// The main window's table: every control, each label placed in its frame. A label sits 210
+// twips down its frame and is 330 high, so that it ends inside the frame's lower border.
+constexpr struct {
+    TwipsControl gameFrame{"Frame1", 720, 1200, 4755, 555, "Current Stats"};
+    TwipsControl gameLine{"lblCurrentStats", 120, 210, 4575, 330};
+    TwipsControl seasonFrame{"frmSeasonStats", 720, 1800, 4755, 555, "Season Stats"};
+    TwipsControl seasonLine{"lblCareerStats", 120, 210, 4575, 330};
+    TwipsControl throwFrame{"Frame3", 720, 2400, 4755, 555, "Current Throw"};
+    TwipsControl currentThrow{"lblCurrentThrow", 120, 210, 4515, 330};
+    TwipsControl meter{"pbThrow", 480, 3720, 6495, 375};
+    PictureControl targetMark{{"Image1", 5580, 3240, 165, 525, "targetmark.svg"},
+                              QT_TR_NOOP("Target mark at 40")};
+    PictureControl receiver{{"imgRec", 5580, 1320, 1260, 1650, "receiver.svg"},
+                            QT_TR_NOOP("Receiver reaching for the ball")};
+    PictureControl referee{{"imgRef", 5580, 1320, 1230, 1635, "referee.svg"},
+                           QT_TR_NOOP("Referee signalling a touchdown")};
+    PictureControl trophy{{"imgCup", 5580, 1320, 1230, 1635, "trophy.svg"},
+                          QT_TR_NOOP("Gold trophy for a broken record")};
+    PictureControl interception{{"imgINT", 5580, 1320, 1230, 1635, "interception.svg"},
+                                QT_TR_NOOP("Defender intercepting the pass")};
+    TwipsControl playButton{"cmdThrow", 2880, 4140, 1815, 555};
+} controls{};
+
+constexpr QSize clientArea = twipsSize(7500, 4830);
+
+// What a frame's line shows: the statistics in yellow, the current throw centred in green.
+enum class FrameRole { Statistics, CurrentThrow };
+
+QLabel* lineLabel(QGroupBox* frame, const TwipsControl& row, FrameRole role) {
+    auto* label = placed(new QLabel(frame), row);
     label->setFont(arialFont(9.75, true));
     label->setAttribute(Qt::WA_TranslucentBackground);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText,
+                     role == FrameRole::CurrentThrow ? QColor(0, 255, 0) : QColor(255, 255, 0));
     label->setPalette(palette);
+    if (role == FrameRole::CurrentThrow)
+        label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
-PictureWidget* picture(QWidget* parent, const char* name, const QString& file,
-                       const QString& description, const QRect& place) {
-    auto* widget = new PictureWidget(QStringLiteral(":/pictures/") + file, description, parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(place);
-    return widget;
-}
-
-} // namespace
-
-QGroupBox* MainWindow::addFrame(const char* name, const QString& caption, int top, QLabel*& label,
-                                const char* labelName, bool throwFrame) {
-    auto* frame = new QGroupBox(caption, m_field);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(48, top, 317, 37);
+// A black frame on the scoreboard with its line in it; `line` is set to the line's label.
+QGroupBox* addFrame(QWidget* field, const TwipsControl& frameRow, const TwipsControl& lineRow,
+                    FrameRole role, QLabel*& line) {
+    auto* frame = placed(new QGroupBox(frameRow.caption(), field), frameRow);
     frame->setFont(arialFont(8.25, false));
     frame->setStyleSheet(QStringLiteral(
         "QGroupBox { background-color: black; color: white; border: 1px solid #7f7f7f;"
         " margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-    label = statsLabel(frame, labelName, throwFrame ? QColor(0, 255, 0) : QColor(255, 255, 0));
-    label->setGeometry(8, 14, throwFrame ? 301 : 305, 22);
-    if (throwFrame)
-        label->setAlignment(Qt::AlignCenter);
+    line = lineLabel(frame, lineRow, role);
     return frame;
 }
+
+PictureWidget* addPicture(QWidget* field, const PictureControl& row) {
+    auto* picture = new PictureWidget(QStringLiteral(":/pictures/") + row.control.caption(),
+                                      MainWindow::tr(row.description), field);
+    return placed(picture, row.control);
+}
+
+} // namespace
 
 void MainWindow::buildControls() {
     m_field = new PictureWidget(QStringLiteral(":/pictures/field.svg"),
@@ -65,34 +95,25 @@ void MainWindow::buildControls() {
     m_field->setFixedSize(clientArea);
     setCentralWidget(m_field);
 
-    addFrame("Frame1", QStringLiteral("Current Stats"), 80, m_gameLine, "lblCurrentStats", false);
-    m_seasonFrame = addFrame("frmSeasonStats", QStringLiteral("Season Stats"), 120, m_seasonLine,
-                             "lblCareerStats", false);
-    addFrame("Frame3", QStringLiteral("Current Throw"), 160, m_currentThrow, "lblCurrentThrow",
-             true);
+    addFrame(m_field, controls.gameFrame, controls.gameLine, FrameRole::Statistics, m_gameLine);
+    m_seasonFrame = addFrame(m_field, controls.seasonFrame, controls.seasonLine,
+                             FrameRole::Statistics, m_seasonLine);
+    addFrame(m_field, controls.throwFrame, controls.currentThrow, FrameRole::CurrentThrow,
+             m_currentThrow);
 
-    m_meter = new MeterBar(m_field);
-    m_meter->setObjectName(QStringLiteral("pbThrow"));
+    m_meter = placed(new MeterBar(m_field), controls.meter);
     m_meter->setAccessibleName(tr("Throw meter"));
-    m_meter->setGeometry(32, 248, 433, 25);
     m_meter->setRange(0, MeterMaximum);
     m_meter->setValue(0);
     m_meter->setTextVisible(false);
 
-    picture(m_field, "Image1", QStringLiteral("targetmark.svg"), tr("Target mark at 40"),
-            {372, 216, 11, 35});
-    m_receiver = picture(m_field, "imgRec", QStringLiteral("receiver.svg"),
-                         tr("Receiver reaching for the ball"), {372, 88, 84, 110});
-    m_referee = picture(m_field, "imgRef", QStringLiteral("referee.svg"),
-                        tr("Referee signalling a touchdown"), {372, 88, 82, 109});
-    m_trophy = picture(m_field, "imgCup", QStringLiteral("trophy.svg"),
-                       tr("Gold trophy for a broken record"), {372, 88, 82, 109});
-    m_interception = picture(m_field, "imgINT", QStringLiteral("interception.svg"),
-                             tr("Defender intercepting the pass"), {372, 88, 82, 109});
+    addPicture(m_field, controls.targetMark);
+    m_receiver = addPicture(m_field, controls.receiver);
+    m_referee = addPicture(m_field, controls.referee);
+    m_trophy = addPicture(m_field, controls.trophy);
+    m_interception = addPicture(m_field, controls.interception);
 
-    m_playButton = new PlayButton(m_field);
-    m_playButton->setObjectName(QStringLiteral("cmdThrow"));
-    m_playButton->setGeometry(192, 276, 121, 37);
+    m_playButton = placed(new PlayButton(m_field), controls.playButton);
     m_playButton->setFont(arialFont(9.75, true));
     m_playButton->setStyleSheet(
         QStringLiteral("QPushButton { background-color: rgb(192, 192, 192); color: black;"
@@ -103,48 +124,56 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildMenu() {
-    const auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
-                                const QKeySequence& shortcut) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(shortcut);
-        return action;
+    // The menus' table: each item's name, caption, shortcut and command, and the member that
+    // keeps it where the window changes it later. An item without a caption is a line.
+    struct Item {
+        const char* name;
+        const char* caption = nullptr;
+        QKeyCombination shortcut = Qt::Key_unknown;
+        void (MainWindow::*command)() = nullptr;
+        QAction* MainWindow::*member = nullptr;
     };
-    const auto addLine = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    struct Menu {
+        const char* name;
+        const char* caption;
+        std::initializer_list<Item> items;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addItem(file, "mnuNewGame", QStringLiteral("&New Game"),
-                    QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this, &MainWindow::newGame);
-    addLine(file, "mnuFileLine1");
-    connect(addItem(file, "mnuExportHTML", QStringLiteral("Ex&port Stats"),
-                    QKeySequence(Qt::CTRL | Qt::Key_H)),
-            &QAction::triggered, this, &MainWindow::exportStats);
-    addLine(file, "mnuFileLine3");
-    m_clearAction = addItem(file, "mnuClear", QStringLiteral("&Clear Career Stats"), {});
-    connect(m_clearAction, &QAction::triggered, this, &MainWindow::clearCareer);
-    addLine(file, "mnuFileLine2");
-    connect(addItem(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X)),
-            &QAction::triggered, this, &MainWindow::exitGame);
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    view->setObjectName(QStringLiteral("mnuView"));
-    connect(addItem(view, "mnuSeasonStats", QStringLiteral("&Career Stats"), {}),
-            &QAction::triggered, this, &MainWindow::showCareerStats);
-    connect(addItem(view, "mnuSeasonRecords", QStringLiteral("&Career Records"), {}),
-            &QAction::triggered, this, &MainWindow::showCareerRecords);
-    connect(addItem(view, "mnuPassTypes", QStringLiteral("&Pass Types"), {}), &QAction::triggered,
-            this, &MainWindow::showPassTypes);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addItem(help, "mnuHowToPlay", QStringLiteral("&How to Play"), QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, &MainWindow::showHowToPlay);
-    addLine(help, "mnuHelpLine1");
-    connect(addItem(help, "mnuAbout", QStringLiteral("&About Gridlark"), {}), &QAction::triggered,
-            this, &MainWindow::showAbout);
-    connect(addItem(help, "mnuAboutQt", QStringLiteral("About &Qt"), {}), &QAction::triggered, qApp,
-            &QApplication::aboutQt);
+    const Menu menus[] = {
+        {"mnuFile",
+         "&File",
+         {{"mnuNewGame", "&New Game", Qt::CTRL | Qt::Key_N, &MainWindow::newGame},
+          {"mnuFileLine1"},
+          {"mnuExportHTML", "Ex&port Stats", Qt::CTRL | Qt::Key_H, &MainWindow::exportStats},
+          {"mnuFileLine3"},
+          {"mnuClear", "&Clear Career Stats", Qt::Key_unknown, &MainWindow::clearCareer,
+           &MainWindow::m_clearAction},
+          {"mnuFileLine2"},
+          {"mnuExit", "E&xit", Qt::CTRL | Qt::Key_X, &MainWindow::exitGame}}},
+        {"mnuView",
+         "&View",
+         {{"mnuSeasonStats", "&Career Stats", Qt::Key_unknown, &MainWindow::showCareerStats},
+          {"mnuSeasonRecords", "&Career Records", Qt::Key_unknown, &MainWindow::showCareerRecords},
+          {"mnuPassTypes", "&Pass Types", Qt::Key_unknown, &MainWindow::showPassTypes}}},
+        {"mnuHelp",
+         "&Help",
+         {{"mnuHowToPlay", "&How to Play", Qt::Key_F1, &MainWindow::showHowToPlay},
+          {"mnuHelpLine1"},
+          {"mnuAbout", "&About Gridlark", Qt::Key_unknown, &MainWindow::showAbout},
+          {"mnuAboutQt", "About &Qt", Qt::Key_unknown, &MainWindow::showAboutQt}}},
+    };
+    for (const Menu& row : menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(row.caption));
+        menu->setObjectName(QString::fromLatin1(row.name));
+        for (const Item& item : row.items) {
+            QAction* action = item.caption ? menu->addAction(QString::fromLatin1(item.caption))
+                                           : menu->addSeparator();
+            action->setObjectName(QString::fromLatin1(item.name));
+            if (item.shortcut.key() != Qt::Key_unknown)
+                action->setShortcut(item.shortcut);
+            if (item.command)
+                connect(action, &QAction::triggered, this, item.command);
+            if (item.member)
+                this->*item.member = action;
+        }
+    }
 }

@@ -8,21 +8,56 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <span>
 
 namespace {
 
-constexpr int rowTopsTwips[] = {300, 660, 1020, 1380, 1740};
+// One line of a frame: a caption label and its value label.
+struct RecordLine {
+    const char* captionName;
+    const char* caption;
+    const char* valueName;
+};
 
-// The value labels in the order of recordTexts().
-constexpr const char* valueNames[] = {"lblYards",  "lblTDs", "lblINTs", "lblComp",  "lblInRow",
-                                      "lblsYards", "lblsTD", "lblsInt", "lblsComp", "lblsRating"};
+struct RecordFrame {
+    TwipsControl frame;
+    RecordLine lines[5];
+};
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& place) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
+// The window's table: the two frames, their lines in the order of recordTexts(), and the button.
+constexpr struct {
+    RecordFrame frames[2]{{{"Frame1", 60, 120, 3315, 2115, "Game Records"},
+                           {{"Label2", "Most Yards", "lblYards"},
+                            {"Label3", "Most Touchdowns", "lblTDs"},
+                            {"Label4", "Most Interceptions", "lblINTs"},
+                            {"Label5", "Best Comp %", "lblComp"},
+                            {"Label6", "Comp In a Row", "lblInRow"}}},
+                          {{"Frame2", 3540, 120, 3315, 2115, "Season Records"},
+                           {{"Label7", "Most Yards", "lblsYards"},
+                            {"Label8", "Most Touchdowns", "lblsTD"},
+                            {"Label9", "Least Interceptions", "lblsInt"},
+                            {"Label10", "Best Comp %", "lblsComp"},
+                            {"Label11", "Best QB Rating", "lblsRating"}}}};
+    int rowTops[5]{300, 660, 1020, 1380, 1740};
+    TwipsControl close{"Command1", 5640, 2340, 1215, 435, "&Close"};
+} controls{};
+
+QLabel* addLabel(QWidget* parent, const TwipsControl& row) {
+    auto* label = placed(new QLabel(row.caption(), parent), row);
     label->setFont(tahomaFont(8.25, true));
     return label;
+}
+
+// Adds the frame of `row` to `window`, with its lines; `values` receives their value labels.
+void addFrame(QWidget* window, const RecordFrame& row, std::span<QLabel*, 5> values) {
+    auto* frame = placed(new QGroupBox(row.frame.caption(), window), row.frame);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const RecordLine& line = row.lines[i];
+        const int top = controls.rowTops[i];
+        // The caption runs up to where its value starts.
+        addLabel(frame, {line.captionName, 120, top, 1800, 195, line.caption});
+        values[i] = addLabel(frame, {line.valueName, 1920, top, 1215, 255});
+    }
 }
 
 } // namespace
@@ -35,46 +70,22 @@ RecordsWindow::RecordsWindow(const CareerRecords& records, const QString& decima
     setModal(true);
     setFixedSize(twipsSize(6915, 2850));
     setFont(tahomaFont(8.25));
-
-    addFrame("Frame1", QStringLiteral("Game Records"), 60,
-             {{"Label2", "Most Yards", "lblYards"},
-              {"Label3", "Most Touchdowns", "lblTDs"},
-              {"Label4", "Most Interceptions", "lblINTs"},
-              {"Label5", "Best Comp %", "lblComp"},
-              {"Label6", "Comp In a Row", "lblInRow"}});
-    addFrame("Frame2", QStringLiteral("Season Records"), 3540,
-             {{"Label7", "Most Yards", "lblsYards"},
-              {"Label8", "Most Touchdowns", "lblsTD"},
-              {"Label9", "Least Interceptions", "lblsInt"},
-              {"Label10", "Best Comp %", "lblsComp"},
-              {"Label11", "Best QB Rating", "lblsRating"}});
-
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    close->setObjectName(QStringLiteral("Command1"));
-    close->setGeometry(twipsRect(5640, 2340, 1215, 435));
-    close->setFont(tahomaFont(8.25, true));
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-
+    buildControls();
     fillRecords(records, decimalPoint);
 }
 
-QGroupBox* RecordsWindow::addFrame(const char* name, const QString& caption, int leftTwips,
-                                   const RecordLine (&lines)[5]) {
-    auto* frame = new QGroupBox(caption, this);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(twipsRect(leftTwips, 120, 3315, 2115));
-    for (std::size_t row = 0; row < std::size(lines); ++row) {
-        const int top = rowTopsTwips[row];
-        // The caption runs up to where its value starts.
-        addLabel(frame, lines[row].captionName, QString::fromLatin1(lines[row].caption),
-                 twipsRect(120, top, 1800, 195));
-        addLabel(frame, lines[row].valueName, QString(), twipsRect(1920, top, 1215, 255));
-    }
-    return frame;
+void RecordsWindow::buildControls() {
+    const std::span<QLabel*> values(m_values);
+    addFrame(this, controls.frames[0], values.first<5>());
+    addFrame(this, controls.frames[1], values.last<5>());
+
+    auto* close = placed(new QPushButton(controls.close.caption(), this), controls.close);
+    close->setFont(tahomaFont(8.25, true));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void RecordsWindow::fillRecords(const CareerRecords& records, const QString& decimalPoint) {
     const std::array<QString, 10> texts = recordTexts(records, decimalPoint);
     for (std::size_t i = 0; i < texts.size(); ++i)
-        findChild<QLabel*>(QString::fromLatin1(valueNames[i]))->setText(texts[i]);
+        m_values[i]->setText(texts[i]);
 }

@@ -4,8 +4,9 @@
 #include "storage/careerrecords.h"
 
 #include <QDialog>
+#include <array>
 
-class QGroupBox;
+class QLabel;
 
 // frmRecords: the five game records and the five season records beside their captions. It
 // shows the records it is given and changes nothing; the caller reads them afresh for every
@@ -17,14 +18,8 @@ public:
                   QWidget* parent = nullptr);
 
 private:
-    // One caption and its value label, on one of the five rows of a frame.
-    struct RecordLine {
-        const char* captionName;
-        const char* caption;
-        const char* valueName;
-    };
-
-    QGroupBox* addFrame(const char* name, const QString& caption, int leftTwips,
-                        const RecordLine (&lines)[5]);
+    void buildControls();
     void fillRecords(const CareerRecords& records, const QString& decimalPoint);
+
+    std::array<QLabel*, 10> m_values{}; // the value labels, in the order of recordTexts()
 };

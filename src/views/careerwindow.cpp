@@ -17,11 +17,15 @@ struct Column {
     int widthTwips;
 };
 
-// The hidden key column first, then the ten shown ones.
-constexpr Column columns[] = {{"", 0},      {"Season", 700}, {"G", 450},     {"Comp", 650},
-                              {"Att", 650}, {"Comp%", 750},  {"Yards", 700}, {"YPA", 650},
-                              {"TD", 600},  {"INT", 600},    {"Rating", 800}};
-constexpr int columnCount = static_cast<int>(std::size(columns));
+// The window's table: the list with its columns, the hidden key column first, and the button.
+constexpr struct {
+    TwipsControl seasonList{"lvwCareer", 0, 0, 6615, 3915};
+    Column columns[11]{{"", 0},      {"Season", 700}, {"G", 450},     {"Comp", 650},
+                       {"Att", 650}, {"Comp%", 750},  {"Yards", 700}, {"YPA", 650},
+                       {"TD", 600},  {"INT", 600},    {"Rating", 800}};
+    TwipsControl close{"Command1", 5340, 4020, 1215, 435, "&Close"};
+} controls{};
+constexpr int columnCount = static_cast<int>(std::size(controls.columns));
 
 // Default cells keep the list's own text colour, so they follow the system's palette.
 void colourCell(QTreeWidgetItem& item, int column, CellColour colour) {
@@ -45,15 +49,11 @@ CareerWindow::CareerWindow(const std::vector<SeasonStats>& seasons, const QStrin
 }
 
 void CareerWindow::buildControls() {
-    m_seasonList = new QTreeWidget(this);
-    m_seasonList->setObjectName(QStringLiteral("lvwCareer"));
-    m_seasonList->setGeometry(twipsRect(0, 0, 6615, 3915));
+    m_seasonList = placed(new QTreeWidget(this), controls.seasonList);
     setUpStatsList(*m_seasonList);
     buildColumns();
 
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    close->setObjectName(QStringLiteral("Command1"));
-    close->setGeometry(twipsRect(5340, 4020, 1215, 435));
+    auto* close = placed(new QPushButton(controls.close.caption(), this), controls.close);
     close->setFont(tahomaFont(8.25, true));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -68,9 +68,10 @@ void CareerWindow::buildColumns() {
     view->setMinimumSectionSize(0);
     view->setSectionsMovable(false);
     for (int i = 0; i < columnCount; ++i) {
-        header->setText(i, QString::fromLatin1(columns[i].caption));
+        const Column& column = controls.columns[i];
+        header->setText(i, QString::fromLatin1(column.caption));
         header->setTextAlignment(i, i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        view->resizeSection(i, twipsToPixels(columns[i].widthTwips));
+        view->resizeSection(i, twipsToPixels(column.widthTwips));
     }
     // The key column holds each row's key and is never seen.
     m_seasonList->setColumnHidden(0, true);

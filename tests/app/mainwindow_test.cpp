@@ -222,7 +222,7 @@ struct Window : Messenger {
             return visible.join(u',');
         }
         if (key == "timer")
-            return window.meterTimerStarted() ? "on" : "off";
+            return timer->isStarted() ? "on" : "off";
         if (key == "ticks")
             return QString::number(window.session().state().tickCount);
         if (key == "modal")
@@ -375,9 +375,9 @@ void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
 // The scenarios move the clock themselves; here the timer's own thread wakes it, and after each
 // catching up wakes it again.
 void MainWindowTest::theTimerWakesOnTheRealClock() {
-    HiResTimer timer(&std::chrono::steady_clock::now);
-    QSignalSpy spy(&timer, &HiResTimer::timer);
-    timer.add(QStringLiteral("wake"), 1, true);
+    HiResTimer timer(&std::chrono::steady_clock::now, 1);
+    QSignalSpy spy(&timer, &HiResTimer::timeout);
+    timer.setStarted(true);
     QTRY_VERIFY(!spy.isEmpty());
     const qsizetype caughtUp = spy.count();
     QTRY_VERIFY(spy.count() > caughtUp);

@@ -77,11 +77,9 @@ inline QStringList tableLines(const QString& name) {
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         qFatal("cannot read the test table %s", qPrintable(file.fileName()));
     QStringList lines;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (!line.isEmpty() && !line.startsWith(u'#'))
-            lines << line;
-    }
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n'))
+        if (const QString text = line.trimmed(); !text.isEmpty() && !text.startsWith(u'#'))
+            lines << text;
     return lines;
 }
 

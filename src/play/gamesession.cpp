@@ -73,7 +73,7 @@ void GameSession::throwBall() {
     refresh();
     // Before the game closes: a message at its end comes over the button the play left.
     m_view.buttonCaption = HikeCaption;
-    if (m_state.gameAttempts == m_state.maxThrows)
+    if (m_state.game.attempts == m_state.maxThrows)
         closeGame();
 }
 

@@ -15,11 +15,11 @@ struct ChartColour {
 
 inline constexpr ChartColour ChartBackground{255, 255, 255};
 
-// One colour per pass line: Short (dark blue), Medium (olive), Long (teal), Blitz (dark violet)
+// One colour per view line: Short (dark blue), Medium (olive), Long (teal), Blitz (dark violet)
 // and All (black). Every two of them stay far apart for normal eyes and for eyes without red or
 // green cones, and each stands out against the background as a line must; markers and dashes
 // tell the lines apart without colour.
-inline constexpr std::array<ChartColour, PassLineCount> RatingLineColours{{
+inline constexpr std::array<ChartColour, ViewLineCount> RatingLineColours{{
     {0, 0, 230},
     {120, 130, 0},
     {0, 120, 100},

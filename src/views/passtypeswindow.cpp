@@ -20,11 +20,6 @@ namespace {
 const char* const captions[] = {"Pass", "Att", "Comp", "Comp%", "Yds",
                                 "YPA",  "TD",  "Int",  "Rating"};
 
-QStringList cellsOf(const PassingTexts& t) {
-    return {t.attempts,   t.completions, t.percentage,    t.yards,
-            t.perAttempt, t.touchdowns,  t.interceptions, t.rating};
-}
-
 // The names to the left; the figures to the right, so that their points line up.
 Qt::Alignment figureAlignment(int column) {
     return (column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
@@ -92,7 +87,7 @@ void PassTypesWindow::buildTable() {
     m_passTypeList->header()->setMinimumSectionSize(32);
     m_passTypeList->header()->setSectionResizeMode(QHeaderView::Stretch);
     m_passTypeList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_passTypeList->setFixedHeight(statsListHeight(*m_passTypeList, PassLineCount));
+    m_passTypeList->setFixedHeight(statsListHeight(*m_passTypeList, ViewLineCount));
 }
 
 void PassTypesWindow::buildSpans() {
@@ -104,9 +99,8 @@ void PassTypesWindow::buildSpans() {
 void PassTypesWindow::showSpan(int index) {
     m_passTypeList->clear();
     const int span = m_spanBox->itemData(index).toInt();
-    for (const PassTypeRow& row : passTypeRows(m_seasons, span, m_decimalPoint)) {
-        auto* item =
-            new QTreeWidgetItem(m_passTypeList, QStringList{row.name} + cellsOf(row.texts));
+    for (const PlayTypeRow& row : playTypeRows(m_seasons, span, m_decimalPoint)) {
+        auto* item = new QTreeWidgetItem(m_passTypeList, row.cells());
         for (int column = 0; column < item->columnCount(); ++column)
             item->setTextAlignment(column, figureAlignment(column));
     }

@@ -3,8 +3,6 @@
 
 #include "play/playtype.h"
 
-#include <algorithm>
-
 namespace {
 
 bool isPlayed(const std::vector<SeasonStats>& seasons, int number) {
@@ -12,31 +10,31 @@ bool isPlayed(const std::vector<SeasonStats>& seasons, int number) {
            seasons[static_cast<std::size_t>(number) - 1].games > 0;
 }
 
-PassLines spanLines(const std::vector<SeasonStats>& seasons, int span) {
+CareerLine spanLine(const std::vector<SeasonStats>& seasons, int span, std::size_t line) {
     if (span != CareerSpan)
-        return passLines(seasons[static_cast<std::size_t>(span) - 1]);
-    PassLines totals{};
-    for (const SeasonStats& season : seasons) {
-        const PassLines lines = passLines(season);
-        for (std::size_t line = 0; line < PassLineCount; ++line)
-            totals[line] += lines[line];
-    }
-    return totals;
+        return viewLine(seasons[static_cast<std::size_t>(span) - 1], line);
+    CareerLine total;
+    for (const SeasonStats& season : seasons)
+        total += viewLine(season, line);
+    return total;
 }
 
 } // namespace
 
-PassLines passLines(const SeasonStats& season) {
-    PassLines lines{};
-    const TypeCounts types = typeCounts(season);
-    std::copy(types.begin(), types.end(), lines.begin());
-    lines.back() = seasonCounts(season);
-    return lines;
+const SeasonLine& viewLine(const SeasonStats& season, std::size_t line) {
+    return line < PlayType::Count ? season.byType[line] : season.total;
 }
 
-QString passLineName(std::size_t line) {
-    return line + 1 < PassLineCount ? PlayType::name(static_cast<std::int16_t>(line + 1))
-                                    : QStringLiteral("All");
+QString viewLineName(std::size_t line) {
+    return line < PlayType::Count ? PlayType::name(static_cast<std::int16_t>(line + 1))
+                                  : QStringLiteral("All");
+}
+
+QStringList PlayTypeRow::cells() const {
+    const PassingLine<QString>& counts = texts.counts;
+    return {name,         counts.attempts,  counts.completions, texts.percentage,
+            counts.yards, texts.perAttempt, counts.touchdowns,  counts.interceptions,
+            texts.rating};
 }
 
 std::vector<int> playedSeasons(const std::vector<SeasonStats>& seasons) {
@@ -47,13 +45,13 @@ std::vector<int> playedSeasons(const std::vector<SeasonStats>& seasons) {
     return numbers;
 }
 
-std::vector<PassTypeRow> passTypeRows(const std::vector<SeasonStats>& seasons, int span,
+std::vector<PlayTypeRow> playTypeRows(const std::vector<SeasonStats>& seasons, int span,
                                       const QString& point) {
     if (playedSeasons(seasons).empty() || (span != CareerSpan && !isPlayed(seasons, span)))
         return {};
-    const PassLines lines = spanLines(seasons, span);
-    std::vector<PassTypeRow> rows;
-    for (std::size_t line = 0; line < PassLineCount; ++line)
-        rows.push_back({passLineName(line), columnPassingTexts(lines[line], point)});
+    std::vector<PlayTypeRow> rows;
+    for (std::size_t line = 0; line < ViewLineCount; ++line)
+        rows.push_back(
+            {viewLineName(line), columnPassingTexts(spanLine(seasons, span, line), point)});
     return rows;
 }

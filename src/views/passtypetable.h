@@ -4,31 +4,33 @@
 #include "storage/seasonstats.h"
 #include "views/passingtexts.h"
 
-#include <array>
+#include <QStringList>
 #include <vector>
 
-// The lines of passing a pass-type view shows: Short, Medium, Long, Blitz, then All.
-inline constexpr std::size_t PassLineCount = 5;
-using PassLines = std::array<PasserCounts, PassLineCount>;
+// The lines a play-type view shows: one per play type, in the order of their codes, then All.
+inline constexpr std::size_t ViewLineCount = PlayType::Count + 1;
 
-// A season's counts of each play type, then its own totals (All).
-PassLines passLines(const SeasonStats& season);
+// A season's line of them: a play type's, or its own totals (All).
+const SeasonLine& viewLine(const SeasonStats& season, std::size_t line);
 
 // "Short Pass", "Medium Pass", "Long Pass", "BLITZ!" or "All".
-QString passLineName(std::size_t line);
+QString viewLineName(std::size_t line);
 
 // The numbers of the stored seasons that have been played (Games above 0), in record order.
 std::vector<int> playedSeasons(const std::vector<SeasonStats>& seasons);
 
-// The span a pass-type table covers: the whole career, or one season by its number.
+// The span a play-type table covers: the whole career, or one season by its number.
 inline constexpr int CareerSpan = 0;
 
-struct PassTypeRow {
+struct PlayTypeRow {
     QString name;
     PassingTexts texts;
+
+    // The row's cells from the left: the name, Att, Comp, Comp%, Yds, YPA, TD, Int and Rating.
+    QStringList cells() const;
 };
 
-// One row per pass line for the span; the career sums every stored record, as the career
+// One row per view line for the span; the career sums every stored record, as the career
 // window's totals do. No rows when no season has been played or the span is no played season.
-std::vector<PassTypeRow> passTypeRows(const std::vector<SeasonStats>& seasons, int span,
+std::vector<PlayTypeRow> playTypeRows(const std::vector<SeasonStats>& seasons, int span,
                                       const QString& point);

@@ -22,7 +22,7 @@ struct LineStyle {
 
 // Short, Medium, Long, Blitz, All: beside its colour each line has a marker and a dash of its
 // own, for eyes that see no colour at all.
-const LineStyle lineStyles[PassLineCount] = {
+const LineStyle lineStyles[ViewLineCount] = {
     {Marker::Square, Qt::DashLine},  {Marker::Triangle, Qt::DashDotLine},
     {Marker::Diamond, Qt::DotLine},  {Marker::Cross, Qt::DashDotDotLine},
     {Marker::Circle, Qt::SolidLine},
@@ -161,7 +161,7 @@ void RatingChart::paintEvent(QPaintEvent*) {
         painter.drawText(plotArea(), Qt::AlignCenter | Qt::TextWordWrap, m_trend.emptyText);
         return;
     }
-    for (std::size_t line = 0; line < PassLineCount; ++line)
+    for (std::size_t line = 0; line < ViewLineCount; ++line)
         drawLine(painter, line);
     drawLegend(painter);
 }
@@ -224,7 +224,7 @@ void RatingChart::drawLine(QPainter& painter, std::size_t line) const {
 void RatingChart::drawLegend(QPainter& painter) const {
     const double left = width() - legendWidth;
     const double rowHeight = QFontMetrics(font()).height() + 6;
-    for (std::size_t line = 0; line < PassLineCount; ++line) {
+    for (std::size_t line = 0; line < ViewLineCount; ++line) {
         const double y = plotArea().top() + rowHeight * (static_cast<double>(line) + 0.5);
         useStyle(painter, line, lineStyles[line].pen);
         painter.drawLine(QPointF(left, y), QPointF(left + 24, y));

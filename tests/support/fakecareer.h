@@ -20,7 +20,7 @@ public:
         calls << QStringLiteral("save");
         if (!keeps)
             return false;
-        savedAttempts = state.gameAttempts;
+        savedAttempts = state.game.attempts;
         ++saved;
         return true;
     }

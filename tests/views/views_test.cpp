@@ -7,7 +7,6 @@
 #include "support/filebytes.h"
 #include "support/passtypeseasons.h"
 #include "support/recordingmessenger.h"
-#include "support/seasonbuilder.h"
 
 #include "storage/filecareer.h"
 #include "storage/recordswindow.h"
@@ -39,7 +38,9 @@ std::vector<SeasonStats> storedSeasons(const QString& records) {
         if (n.size() != 7)
             unknownWord(QStringLiteral("season of seven figures"), record);
         const auto at = [&n](int i) { return tableInt(n[i]); };
-        result.push_back(season(at(0), at(1), at(2), at(3), at(4), at(5), at(6)));
+        // number, games, completions, attempts, yards, touchdowns, interceptions
+        result.push_back(
+            {.number = at(0), .games = at(1), .total = {at(3), at(2), at(4), at(5), at(6)}});
     }
     return result;
 }

@@ -26,12 +26,17 @@ QString gameCsvHeader() {
 
 QString gameCsvLine(const GameState& s) {
     QStringList cells;
+    const auto add = [&](const GameLine& l) {
+        for (const std::int16_t count :
+             {l.attempts, l.completions, l.yards, l.touchdowns, l.interceptions})
+            cells << QString::number(count);
+    };
     for (const std::int16_t value :
-         {s.maxThrows, s.shortSpeed, s.mediumSpeed, s.longSpeed, s.blitzSpeed, s.gameAttempts,
-          s.gameCompletions, s.gameYards, s.gameTouchdowns, s.gameInterceptions, s.longestInRow})
+         {s.maxThrows, s.shortSpeed, s.mediumSpeed, s.longSpeed, s.blitzSpeed})
         cells << QString::number(value);
-    for (std::size_t line = 1; line < GamePassingFields.size(); ++line)
-        for (const auto field : GamePassingFields[line])
-            cells << QString::number(s.*field);
+    add(s.game);
+    cells << QString::number(s.longestInRow);
+    for (const GameLine& line : s.gameByType)
+        add(line);
     return cells.join(u',');
 }

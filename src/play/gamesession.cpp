@@ -59,7 +59,7 @@ void GameSession::snap() {
     if (m_state.playType == m_state.lastPlayType)
         m_state.playType = drawPlayType(m_random);
     m_state.lastPlayType = m_state.playType;
-    m_view.currentThrow = PlayType::name(m_state.playType);
+    m_view.currentThrow = PlayType::caption(m_state.playType);
     m_state.meter = 0;
     m_view.timerStarted = true;
     m_view.buttonCaption = ThrowCaption;

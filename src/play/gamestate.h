@@ -22,11 +22,8 @@ struct GameState {
 
     std::int16_t playType = 0;
     std::int16_t maxThrows = 0;
-    std::int16_t longSpeed = 0;
-    std::int16_t mediumSpeed = 0;
-    std::int16_t shortSpeed = 0;
-    std::int16_t blitzSpeed = 0;
-    int meter = 0; // the throw meter pbThrow: 0 to MeterMaximum
+    std::int16_t speedShift = 0; // the game's speed row: events per step beyond each play type's
+    int meter = 0;               // the throw meter pbThrow: 0 to MeterMaximum
 
     // Kept from snap to snap and game to game, never reset.
     std::int16_t lastPlayType = 0;

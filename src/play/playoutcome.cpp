@@ -36,7 +36,7 @@ ThrowOutcome complete(RandomSource& random, GameState& state, std::int16_t playT
         add(line.yards, gain.yards);
     });
     return {
-        PlayType::name(playType) + u' ' + wholeText(gain.yards) +
+        PlayType::caption(playType) + u' ' + wholeText(gain.yards) +
             (gain.touchdown ? QStringLiteral(" yards TOUCHDOWN!") : QStringLiteral(" yard gain")),
         gain.touchdown};
 }
@@ -56,7 +56,7 @@ ThrowOutcome riskInterception(RandomSource& random, GameState& state, std::int16
 ThrowOutcome resolveThrow(RandomSource& random, GameState& state, std::int16_t grade,
                           std::int16_t playType, int distance) {
     random.reseed();
-    const QString name = PlayType::name(playType);
+    const QString name = PlayType::caption(playType);
     ThrowOutcome outcome;
     if (grade == ThrowGrade::OnTarget) {
         outcome = complete(random, state, playType, distance);

@@ -73,7 +73,7 @@ QString seasonImpossibility(const SeasonStats& s) {
         const SeasonLine& l = s.byType[PlayType::index(type)];
         if (l.yards > std::int64_t(longestGain(type)) * l.completions)
             return QStringLiteral("more %1 yards than %2 a completion")
-                .arg(PlayType::name(type))
+                .arg(PlayType::caption(type))
                 .arg(longestGain(type));
     }
     return sumImpossibility(s);

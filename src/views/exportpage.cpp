@@ -2,6 +2,7 @@
 #include "views/exportpage.h"
 
 #include "buildinfo.h"
+#include "play/playtype.h"
 #include "stats/numbertext.h"
 #include "stats/passerrating.h"
 #include "stats/percentage.h"
@@ -59,9 +60,10 @@ void writeHead(Page& page, const QString& name) {
               QStringLiteral(" | QB</font></strong></p>"));
     page.line(QStringLiteral("<table width=75% border=0>"));
     page.line(QStringLiteral("<tr bgcolor=#3333FF>"));
-    for (const char* label : {"SEASON", "G", "CMP", "ATT", "PCT", "YDS", "AVG", "TD", "INT", "RAT",
-                              "SRAT", "MRAT", "LRAT", "BRAT"})
+    for (const char* label : {"SEASON", "G", "CMP", "ATT", "PCT", "YDS", "AVG", "TD", "INT", "RAT"})
         page.heading(QString::fromLatin1(label));
+    for (const PlayTypeInfo& type : PlayTypes)
+        page.heading(QString::fromLatin1(type.pageCell));
     page.line(QStringLiteral("</tr>"));
 }
 

@@ -26,8 +26,12 @@ const SeasonLine& viewLine(const SeasonStats& season, std::size_t line) {
 }
 
 QString viewLineName(std::size_t line) {
-    return line < PlayType::Count ? PlayType::name(static_cast<std::int16_t>(line + 1))
+    return line < PlayType::Count ? QString::fromLatin1(PlayTypes[line].caption)
                                   : QStringLiteral("All");
+}
+
+const ChartStyle& viewLineStyle(std::size_t line) {
+    return line < PlayType::Count ? PlayTypes[line].chart : AllPassesStyle;
 }
 
 QStringList PlayTypeRow::cells() const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "storage/seasonstats.h"
+#include "views/chartstyle.h"
 #include "views/passingtexts.h"
 
 #include <QStringList>
@@ -15,6 +16,7 @@ const SeasonLine& viewLine(const SeasonStats& season, std::size_t line);
 
 // "Short Pass", "Medium Pass", "Long Pass", "BLITZ!" or "All".
 QString viewLineName(std::size_t line);
+const ChartStyle& viewLineStyle(std::size_t line);
 
 // The numbers of the stored seasons that have been played (Games above 0), in record order.
 std::vector<int> playedSeasons(const std::vector<SeasonStats>& seasons);

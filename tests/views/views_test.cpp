@@ -11,7 +11,7 @@
 #include "storage/filecareer.h"
 #include "storage/recordswindow.h"
 #include "views/careerwindow.h"
-#include "views/chartcolours.h"
+#include "views/chartstyle.h"
 #include "views/exportpage.h"
 #include "views/exportwriter.h"
 #include "views/howtoplay.h"
@@ -357,7 +357,9 @@ void ViewsTest::aPointsTooltipGoesWithThePointerOrAResize() {
 void ViewsTest::theLineColoursStayApart() {
     QFETCH(QString, colours);
     QFETCH(QString, fails);
-    std::vector<ChartColour> palette(RatingLineColours.begin(), RatingLineColours.end());
+    std::vector<ChartColour> palette;
+    for (std::size_t line = 0; line < ViewLineCount; ++line)
+        palette.push_back(viewLineStyle(line).colour);
     if (colours != u"chart") {
         palette.clear();
         for (const QString& name : colours.split(u' ')) {

@@ -3,7 +3,7 @@
 
 #include "stats/numbertext.h"
 #include "views/chartstyle.h"
-#include "views/passtypetable.h"
+#include "views/playtypetable.h"
 
 #include <QHelpEvent>
 #include <QPainter>

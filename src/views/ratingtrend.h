@@ -3,7 +3,7 @@
 
 #include "stats/fixedpoint4.h"
 #include "storage/seasonstats.h"
-#include "views/passtypetable.h"
+#include "views/playtypetable.h"
 
 #include <QString>
 #include <QStringList>

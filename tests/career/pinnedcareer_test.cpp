@@ -17,7 +17,7 @@
 #include "storage/seasoncodec.h"
 #include "views/careertable.h"
 #include "views/exportwriter.h"
-#include "views/passtypetable.h"
+#include "views/playtypetable.h"
 
 #include <QDir>
 #include <QLocale>

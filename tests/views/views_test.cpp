@@ -5,7 +5,7 @@
 // career test.
 #include "support/datatable.h"
 #include "support/filebytes.h"
-#include "support/passtypeseasons.h"
+#include "support/playtypeseasons.h"
 #include "support/recordingmessenger.h"
 
 #include "storage/filecareer.h"
@@ -15,7 +15,7 @@
 #include "views/exportpage.h"
 #include "views/exportwriter.h"
 #include "views/howtoplay.h"
-#include "views/passtypeswindow.h"
+#include "views/playtypeswindow.h"
 #include "views/ratingchart.h"
 
 #include <QComboBox>
@@ -77,7 +77,7 @@ QStringList shownRecords(const RecordsWindow& window) {
 
 // The rows Pass Types lists for `span`, its cells joined by ", "; none where the window offers
 // no such span. Every figure must stand right-aligned, and all five rows in view.
-QString passTypeRowsShown(PassTypesWindow& window, int span) {
+QString passTypeRowsShown(PlayTypesWindow& window, int span) {
     auto* spans = window.findChild<QComboBox*>(QStringLiteral("cboSpan"));
     const int choice = spans->findData(span);
     if (choice < 0)
@@ -292,13 +292,13 @@ void ViewsTest::passTypes() {
     else
         write(career.seasonsPath(),
               file == u"empty" ? QByteArray()
-                               : twoSeasonsOfPassTypes() +
+                               : twoSeasonsOfPlayTypes() +
                                      (file == u"damaged" ? encodeSeason({.number = 3, .games = 17})
                                                          : QByteArray()));
     const PeekedSeasons peeked = career.peekSeasons();
     if (span == u"note") {
         // Above the table, or in place of a chart with nothing to plot.
-        PassTypesWindow window(peeked, point);
+        PlayTypesWindow window(peeked, point);
         const auto* note = window.findChild<QLabel*>(QStringLiteral("lblNote"));
         QString shown =
             note->isVisibleTo(&window)
@@ -311,7 +311,7 @@ void ViewsTest::passTypes() {
         QCOMPARE(ratingTrendDescription(ratingTrend(peeked.seasons, peeked.note), point), texts);
         return;
     }
-    PassTypesWindow window(peeked, point);
+    PlayTypesWindow window(peeked, point);
     window.show();
     QCOMPARE(passTypeRowsShown(window, tableInt(span)), texts);
 }
@@ -331,7 +331,7 @@ void ViewsTest::aPointsTooltipGoesWithThePointerOrAResize() {
     QTemporaryDir dir;
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
-    write(career.seasonsPath(), twoSeasonsOfPassTypes());
+    write(career.seasonsPath(), twoSeasonsOfPlayTypes());
     RatingChart chart(ratingTrend(career.peekSeasons().seasons), QStringLiteral("."));
     chart.resize(560, 240);
     chart.show();

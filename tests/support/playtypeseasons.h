@@ -8,7 +8,7 @@
 // gdk.dat of a full first season and a second of three games; the long pass was never thrown,
 // and one throw of the first season came after a new game stopped its snap, so it has no type.
 // Each line: attempts, completions, yards, touchdowns and interceptions.
-inline QByteArray twoSeasonsOfPassTypes() {
+inline QByteArray twoSeasonsOfPlayTypes() {
     return encodeSeason(
                {.number = 1,
                 .games = 16,

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "views/passtypetable.h"
+#include "views/playtypetable.h"
 
 #include "play/playtype.h"
 

@@ -90,13 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordingMessenger messenger;
     FileCareer career(directory.path(), messenger);
     GameState state;
-    const bool open = career.openStats(state);
+    const bool open = career.openStats(state) == SeasonOpening::Open;
     const std::vector<SeasonStats> seasons = career.loadSeasons();
     check(careerRows(seasons, QStringLiteral(".")).size() <= seasons.size() + 1,
           "the career table lists more than every season and the career");
     recordTexts(career.loadRecords(), QStringLiteral(","));
     checkMended(directory);
-    check(exportCareer(career, name, QStringLiteral(".")).saved, "the page could not be saved");
+    check(exportCareer(career, name, QStringLiteral(".")).kind == Message::Kind::Information,
+          "the page could not be saved");
     checkPage(directory, seasons);
     if (open) {
         const GameLine blitzes{20, 12, 165, 1, 1};

@@ -3,15 +3,18 @@
 
 #include <QMessageBox>
 
-void DialogMessenger::inform(const QString& title, const QString& text) {
-    QMessageBox::information(m_parent, title, text);
-}
-
-void DialogMessenger::warn(const QString& title, const QString& text) {
-    QMessageBox::warning(m_parent, title, text);
-}
-
-bool DialogMessenger::askRetry(const QString& title, const QString& text) {
-    return QMessageBox::warning(m_parent, title, text, QMessageBox::Retry | QMessageBox::Cancel,
+bool DialogMessenger::show(const Message& message) {
+    switch (message.kind) {
+    case Message::Kind::Information:
+        QMessageBox::information(m_parent, message.title, message.text);
+        return false;
+    case Message::Kind::Warning:
+        QMessageBox::warning(m_parent, message.title, message.text);
+        return false;
+    case Message::Kind::Retry:
+        break;
+    }
+    return QMessageBox::warning(m_parent, message.title, message.text,
+                                QMessageBox::Retry | QMessageBox::Cancel,
                                 QMessageBox::Retry) == QMessageBox::Retry;
 }

@@ -11,9 +11,7 @@ public:
     explicit DialogMessenger(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
 
-    void inform(const QString& title, const QString& text) override;
-    void warn(const QString& title, const QString& text) override;
-    bool askRetry(const QString& title, const QString& text) override;
+    bool show(const Message& message) override;
 
 private:
     QWidget* m_parent;

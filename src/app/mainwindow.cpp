@@ -98,11 +98,7 @@ void MainWindow::exportStats() {
     box.setWindowTitle(QStringLiteral("Name Your QB"));
     box.setLabelText(QStringLiteral("Enter Your Quarterback's Name:"));
     const QString name = box.exec() == QDialog::Accepted ? box.textValue() : QString();
-    const ExportOutcome outcome = exportCareer(m_archive, name, m_decimalPoint);
-    if (outcome.saved)
-        m_messenger.inform(outcome.title, outcome.text);
-    else
-        m_messenger.warn(outcome.title, outcome.text);
+    m_messenger.show(exportCareer(m_archive, name, m_decimalPoint));
 }
 
 void MainWindow::showCareerStats() {
@@ -155,13 +151,13 @@ void MainWindow::onPlayButtonPressed(quint64 stampMs) {
 
 void MainWindow::onMeterTick(const QString&) {
     m_session.tick();
-    renderMeter();
+    renderMeter(m_session.view());
 }
 
 void MainWindow::render() {
     // The meter first: a snap's timer starts before the slower text and picture updates.
-    renderMeter();
-    const MainView& view = m_session.view();
+    const MainView view = m_session.view();
+    renderMeter(view);
     m_currentThrow->setText(view.currentThrow);
     m_gameLine->setText(view.gameLine);
     m_seasonLine->setText(view.seasonLine);
@@ -174,14 +170,12 @@ void MainWindow::render() {
     showOnlyPicture(view.picture);
 }
 
-void MainWindow::renderMeter() {
-    const MainView& view = m_session.view();
+void MainWindow::renderMeter(const MainView& view) {
     // The timer first: the progress bar repaints at once whenever its value changes.
     if (m_meterTimer->isStarted(timerKey) != view.timerStarted)
         m_meterTimer->setStarted(timerKey, view.timerStarted);
-    const int meter = m_session.state().meter;
-    if (m_meter->value() != meter)
-        m_meter->showValue(meter);
+    if (m_meter->value() != view.meter)
+        m_meter->showValue(view.meter);
 }
 
 void MainWindow::showOnlyPicture(Picture picture) {

@@ -63,7 +63,7 @@ private:
                         const char* labelName, bool throwFrame);
     bool clearConfirmed();
     void render();
-    void renderMeter();
+    void renderMeter(const MainView& view);
     void showOnlyPicture(Picture picture);
 
     GameSession m_session;

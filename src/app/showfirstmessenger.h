@@ -16,13 +16,9 @@ public:
     // What brings the window up to date; empty while there is no window.
     void setShow(std::function<void()> show) { m_show = std::move(show); }
 
-    void inform(const QString& title, const QString& text) override;
-    void warn(const QString& title, const QString& text) override;
-    bool askRetry(const QString& title, const QString& text) override;
+    bool show(const Message& message) override;
 
 private:
-    void show() const;
-
     Messenger& m_player;
     std::function<void()> m_show;
 };

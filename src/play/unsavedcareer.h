@@ -8,9 +8,9 @@
 class UnsavedCareer final : public Career {
 public:
     bool readyForNewGame() override { return true; }
-    bool openStats(GameState& state) override {
+    SeasonOpening openStats(GameState& state) override {
         state.seasonNumber = 1;
-        return true;
+        return SeasonOpening::Open;
     }
     bool saveStats(const GameState&) override { return true; }
     bool checkBestGame(const GameState&) override { return false; }

@@ -2,17 +2,16 @@
 #pragma once
 
 #include "storage/careerrecords.h"
+#include "storage/result.h"
 #include "storage/seasonstats.h"
 
 #include <QString>
 #include <vector>
 
-// The career exactly as its files hold it; `error` names the file and the reason when one of
-// them could not be read or is damaged, and then nothing else is to be trusted.
+// The career exactly as its files hold it.
 struct StoredCareer {
     std::vector<SeasonStats> seasons;
     CareerRecords records;
-    QString error;
 };
 
 // The seasons as a view that writes nothing shows them, and what it must say of them: why
@@ -37,8 +36,9 @@ public:
     // The records; all zero when none are kept yet.
     virtual CareerRecords loadRecords() = 0;
     // Both files as they are, nothing mended and nothing told: for the export, which writes
-    // only from a career it could read, and creates a missing file only then.
-    virtual StoredCareer readCareer() = 0;
+    // only from a career it could read, and creates a missing file only then. The failure names
+    // each file that could not be read or is damaged, and the reason.
+    virtual Result<StoredCareer> readCareer() = 0;
     // Where the career files, and the exported page, live.
     virtual QString dataDirectory() const = 0;
 };

@@ -62,25 +62,133 @@ QString moveAdvice(const QString& directory, const QStringList& files) {
         .arg(files.join(QStringLiteral(" and ")), shownDirectory(own));
 }
 
-} // namespace
+using enum Message::Kind;
 
-// How each career file is read: never more than its longest whole content and one byte.
-const FileCareer::Layout FileCareer::seasonsLayout{mendSeasons, LongestSeasonsFile};
-const FileCareer::Layout FileCareer::recordsLayout{mendRecords, RecordsRecordSize};
+// What a read does with a file it finds damaged.
+enum class OnDamage {
+    MendLocked,  // keeps a copy and rewrites it; the caller holds the file's lock
+    MendLocking, // the same, taking the file's lock for just that
+    Refuse,      // reports the damage as the read's failure
+    LeaveAlone,  // tells of it and reads what can be kept; creates and writes nothing
+};
+
+// A career file's content: how it is mended (what is wrong with the bytes, with what can be
+// kept of them put in their place), and the longest it can be. Never more than that and one
+// byte is read.
+struct Layout {
+    QString (*mend)(QByteArray& bytes);
+    qint64 longest;
+};
+const Layout seasonsLayout{mendSeasons, LongestSeasonsFile};
+const Layout recordsLayout{mendRecords, RecordsRecordSize};
+
+// Keeps the damaged file aside, then replaces it with the mended bytes.
+Result<QByteArray> keepDamaged(const QString& path, const QString& problem,
+                               const QByteArray& damaged, const QByteArray& mended,
+                               const Layout& layout) {
+    const Result<QString> copy = keepAside(path, QStringLiteral("damaged"), damaged);
+    if (!copy.ok())
+        return Failure{failureText(path, problem +
+                                             QStringLiteral(", and no copy of it could be kept (") +
+                                             copy.failure().text + u')')};
+    if (Result<> written = replaceFile(path, mended, layout.longest); !written.ok())
+        return written.failure();
+    Result<QByteArray> kept = mended;
+    kept.tell({Warning, damagedTitle,
+               QStringLiteral("%1 is damaged: %2.\nIt has been kept as %3, and the game "
+                              "goes on with what could be read.")
+                   .arg(QDir::toNativeSeparators(path), problem,
+                        QDir::toNativeSeparators(copy.value()))});
+    return kept;
+}
+
+// Creates a missing file where the file may be mended, reads it, and keeps a damaged one
+// aside and rewrites it, or tells of it or refuses it, as `onDamage` says.
+Result<QByteArray> readAndMend(const QString& path, const Layout& layout, OnDamage onDamage) {
+    // A missing file is made empty, as a career has always begun, unless the file is only read;
+    // missing or not, it reads as empty.
+    if (onDamage == OnDamage::MendLocked || onDamage == OnDamage::MendLocking)
+        createIfMissing(path);
+    const Result<QByteArray> read = readUpTo(path, layout.longest);
+    if (!read.ok())
+        return Failure{failureText(path, read.failure().text)};
+    QByteArray mended = read.value();
+    const QString problem = layout.mend(mended);
+    if (problem.isEmpty())
+        return read;
+    switch (onDamage) {
+    case OnDamage::Refuse:
+        return Failure{failureText(path, QStringLiteral("it is damaged: ") + problem)};
+    case OnDamage::LeaveAlone: {
+        Result<QByteArray> left = read;
+        left.tell({Warning, damagedTitle,
+                   QStringLiteral("%1 is damaged: %2.\nIt is left as it is, and this view shows "
+                                  "what could be read.")
+                       .arg(QDir::toNativeSeparators(path), problem)});
+        return left;
+    }
+    case OnDamage::MendLocking:
+        // Read again: another copy of the game may have mended it meanwhile.
+        return underLock(
+            path, [&] { return readAndMend(path, layout, OnDamage::MendLocked); },
+            problem + QStringLiteral(", and "));
+    case OnDamage::MendLocked:
+        break;
+    }
+    return keepDamaged(path, problem, read.value(), mended, layout);
+}
+
+// Adds the game to the first season that is not over, under the lock of gdk.dat held by the
+// caller; the season as written.
+Result<SeasonStats> addGame(const QString& path, const GameState& state) {
+    return readAndMend(path, seasonsLayout, OnDamage::MendLocked)
+        .then([&](const QByteArray& bytes) -> Result<SeasonStats> {
+            std::vector<SeasonStats> seasons = readSeasonsContent(bytes).seasons;
+            std::size_t n = 1;
+            while (n < MostSeasonRecords && recordAt(seasons, n).games == GamesInSeason)
+                ++n;
+            SeasonStats season = addGameToSeason(recordAt(seasons, n), state);
+            season.number = static_cast<std::int32_t>(n);
+            if (seasons.size() < n)
+                seasons.resize(n);
+            seasons[n - 1] = season;
+            if (Result<> written = replaceFile(path, seasonsBytes(seasons), LongestSeasonsFile);
+                !written.ok())
+                return written.failure();
+            return season;
+        });
+}
+
+} // namespace
 
 // Cleaned once here, so that no message shows a doubled slash (an unset HOME gives
 // "//.local/share/gridlark").
 FileCareer::FileCareer(const QString& dataDirectory, Messenger& messenger)
     : m_dataDirectory(QDir::cleanPath(dataDirectory)), m_messenger(messenger) {}
 
+template <typename T>
+std::optional<T> FileCareer::withRetry(const QString& title, const QString& what,
+                                       const std::function<Result<T>()>& attempt) {
+    for (;;) {
+        const Result<T> done = attempt();
+        showAll(done.messages());
+        if (done.ok())
+            return done.value();
+        if (!show({Retry, title,
+                   what + QStringLiteral(":\n") + done.failure().text +
+                       QStringLiteral("\n\nTry again?")}))
+            return std::nullopt;
+    }
+}
+
 bool FileCareer::readyForNewGame() {
     const QString problem = directoryWriteProblem(m_dataDirectory);
     if (problem.isEmpty())
         return true;
-    m_messenger.warn(QStringLiteral("Career Cannot Be Saved"),
-                     QStringLiteral("No game was started: %1 cannot be written (%2).")
-                             .arg(shownDirectory(m_dataDirectory), problem) +
-                         moveAdvice(m_dataDirectory, careerFilesIn(m_dataDirectory)));
+    show({Warning, QStringLiteral("Career Cannot Be Saved"),
+          QStringLiteral("No game was started: %1 cannot be written (%2).")
+                  .arg(shownDirectory(m_dataDirectory), problem) +
+              moveAdvice(m_dataDirectory, careerFilesIn(m_dataDirectory))});
     return false;
 }
 
@@ -92,75 +200,18 @@ QString FileCareer::recordsPath() const {
     return QDir(m_dataDirectory).filePath(QStringLiteral("gdk.rec"));
 }
 
-FileCareer::Read FileCareer::readAndMend(const QString& path, const Layout& layout,
-                                         OnDamage onDamage) {
-    // A missing file is made empty, as a career has always begun, unless the file is only read;
-    // missing or not, it reads as empty.
-    if (onDamage == OnDamage::MendLocked || onDamage == OnDamage::MendLocking)
-        createIfMissing(path);
-    const ReadResult read = readUpTo(path, layout.longest);
-    if (!read.error.isEmpty())
-        return {{}, failureText(path, read.error)};
-    QByteArray mended = read.bytes;
-    const QString problem = layout.mend(mended);
-    if (problem.isEmpty())
-        return {read.bytes, {}};
-    switch (onDamage) {
-    case OnDamage::Refuse:
-        return {{}, failureText(path, QStringLiteral("it is damaged: ") + problem)};
-    case OnDamage::LeaveAlone:
-        tell(true, damagedTitle,
-             QStringLiteral("%1 is damaged: %2.\nIt is left as it is, and this view shows what "
-                            "could be read.")
-                 .arg(QDir::toNativeSeparators(path), problem));
-        return {read.bytes, {}};
-    case OnDamage::MendLocking: {
-        FileLock lock(path);
-        if (!lock.error().isEmpty())
-            return {{}, failureText(path, problem + QStringLiteral(", and ") + lock.error())};
-        // Read again: another copy of the game may have mended it meanwhile.
-        return readAndMend(path, layout, OnDamage::MendLocked);
-    }
-    case OnDamage::MendLocked:
-        break;
-    }
-    if (QString kept = keepDamaged(path, problem, read.bytes, {mended, layout.longest});
-        !kept.isEmpty())
-        return {{}, kept};
-    return {mended, {}};
-}
-
-QString FileCareer::keepDamaged(const QString& path, const QString& problem,
-                                const QByteArray& damaged, const Content& repaired) {
-    QString error;
-    const std::optional<QString> copy = keepAside(path, QStringLiteral("damaged"), damaged, error);
-    if (!copy)
-        return failureText(path, problem + QStringLiteral(", and no copy of it could be kept (") +
-                                     error + u')');
-    if (QString written = replaceFile(path, repaired.bytes, repaired.longest); !written.isEmpty())
-        return written;
-    tell(true, damagedTitle,
-         QStringLiteral("%1 is damaged: %2.\nIt has been kept as %3, and the game "
-                        "goes on with what could be read.")
-             .arg(QDir::toNativeSeparators(path), problem, QDir::toNativeSeparators(*copy)));
-    return {};
-}
-
-QString FileCareer::underLock(const QString& path, const std::function<QString()>& change) {
-    FileLock lock(path);
-    if (!lock.error().isEmpty())
-        return failureText(path, lock.error());
-    return change();
-}
-
-bool FileCareer::openStats(GameState& state) {
-    const Read read = readAndMend(seasonsPath(), seasonsLayout, OnDamage::MendLocking);
+SeasonOpening FileCareer::openStats(GameState& state) {
+    const Result<QByteArray> read =
+        readAndMend(seasonsPath(), seasonsLayout, OnDamage::MendLocking);
     const bool open =
-        read.error.isEmpty() && loadCurrentSeason(readSeasonsContent(read.bytes).seasons, state);
-    if (!read.error.isEmpty())
-        tell(true, QStringLiteral("Career Stats Not Read"), read.error);
-    deliverNotices();
-    return open;
+        read.ok() && loadCurrentSeason(readSeasonsContent(read.value()).seasons, state);
+    showRead(read, QStringLiteral("Career Stats Not Read"));
+    if (!read.ok())
+        return SeasonOpening::NotRead;
+    if (open)
+        return SeasonOpening::Open;
+    show({Information, careerOverTitle, careerOverText});
+    return SeasonOpening::CareerOver;
 }
 
 bool FileCareer::loadCurrentSeason(const std::vector<SeasonStats>& seasons, GameState& state) {
@@ -173,68 +224,50 @@ bool FileCareer::loadCurrentSeason(const std::vector<SeasonStats>& seasons, Game
             return true;
         }
     }
-    tell(false, careerOverTitle, careerOverText);
     return false;
-}
-
-QString FileCareer::addGame(const GameState& state) {
-    const Read read = readAndMend(seasonsPath(), seasonsLayout, OnDamage::MendLocked);
-    if (!read.error.isEmpty())
-        return read.error;
-    std::vector<SeasonStats> seasons = readSeasonsContent(read.bytes).seasons;
-    std::size_t n = 1;
-    while (n < MostSeasonRecords && recordAt(seasons, n).games == GamesInSeason)
-        ++n;
-    SeasonStats season = addGameToSeason(recordAt(seasons, n), state);
-    season.number = static_cast<std::int32_t>(n);
-    if (seasons.size() < n)
-        seasons.resize(n);
-    seasons[n - 1] = season;
-    if (QString written = replaceFile(seasonsPath(), seasonsBytes(seasons), LongestSeasonsFile);
-        !written.isEmpty())
-        return written;
-    m_currentSeason = season;
-    return {};
 }
 
 bool FileCareer::saveStats(const GameState& state) {
     const bool existed = QFileInfo::exists(seasonsPath());
-    if (!withRetry(QStringLiteral("Game Not Saved"), QStringLiteral("The game could not be saved"),
-                   [&] { return underLock(seasonsPath(), [&] { return addGame(state); }); })) {
-        m_messenger.warn(QStringLiteral("Game Not Saved"),
-                         QStringLiteral("The game was not saved; %1, and no record was checked "
-                                        "against the game.")
-                             .arg(leftAsItWas(seasonsPath(), existed)));
+    const std::optional<SeasonStats> season = withRetry<SeasonStats>(
+        QStringLiteral("Game Not Saved"), QStringLiteral("The game could not be saved"),
+        [&] { return underLock(seasonsPath(), [&] { return addGame(seasonsPath(), state); }); });
+    if (!season) {
+        show({Warning, QStringLiteral("Game Not Saved"),
+              QStringLiteral("The game was not saved; %1, and no record was checked "
+                             "against the game.")
+                  .arg(leftAsItWas(seasonsPath(), existed))});
         return false;
     }
+    m_currentSeason = *season;
     // The season's records follow its save, so that a season that failed to save (or a crash
     // before it) never leaves records made of games the career does not hold.
     if (m_currentSeason.games == GamesInSeason) {
         updateRecords(
             [&](CareerRecords& records) { checkSeasonRecords(m_currentSeason, records); });
-        m_messenger.inform(QStringLiteral("Season Over"),
-                           QStringLiteral("Season %1 is over").arg(m_currentSeason.number));
+        show({Information, QStringLiteral("Season Over"),
+              QStringLiteral("Season %1 is over").arg(m_currentSeason.number)});
     }
     return true;
 }
 
 bool FileCareer::updateRecords(const std::function<void(CareerRecords&)>& update) {
     const bool existed = QFileInfo::exists(recordsPath());
-    const auto change = [&]() -> QString {
-        const Read read = readAndMend(recordsPath(), recordsLayout, OnDamage::MendLocked);
-        if (!read.error.isEmpty())
-            return read.error;
-        CareerRecords records = readRecordsContent(read.bytes).records;
-        update(records);
-        return replaceFile(recordsPath(), encodeRecords(records), RecordsRecordSize);
+    const auto change = [&] {
+        return readAndMend(recordsPath(), recordsLayout, OnDamage::MendLocked)
+            .then([&](const QByteArray& bytes) {
+                CareerRecords records = readRecordsContent(bytes).records;
+                update(records);
+                return replaceFile(recordsPath(), encodeRecords(records), RecordsRecordSize);
+            });
     };
-    if (withRetry(QStringLiteral("Records Not Saved"),
-                  QStringLiteral("The records could not be saved"),
-                  [&] { return underLock(recordsPath(), change); }))
+    if (withRetry<std::monostate>(QStringLiteral("Records Not Saved"),
+                                  QStringLiteral("The records could not be saved"),
+                                  [&] { return underLock(recordsPath(), change); }))
         return true;
-    m_messenger.warn(
-        QStringLiteral("Records Not Saved"),
-        QStringLiteral("The records were not saved; %1.").arg(leftAsItWas(recordsPath(), existed)));
+    show({Warning, QStringLiteral("Records Not Saved"),
+          QStringLiteral("The records were not saved; %1.")
+              .arg(leftAsItWas(recordsPath(), existed))});
     return false;
 }
 
@@ -246,81 +279,63 @@ bool FileCareer::checkBestGame(const GameState& state) {
 }
 
 void FileCareer::clearCareer() {
-    const QString error = underLock(seasonsPath(), [&] { return removeFile(seasonsPath()); });
-    if (!error.isEmpty())
-        m_messenger.warn(QStringLiteral("Career Not Cleared"),
-                         QStringLiteral("The career could not be cleared.\n") + error);
-}
-
-FileCareer::Read FileCareer::readSeasons(OnDamage onDamage) {
-    const Read read = readAndMend(seasonsPath(), seasonsLayout, onDamage);
-    if (!read.error.isEmpty())
-        tell(true, QStringLiteral("Career Stats Not Read"), read.error);
-    deliverNotices();
-    return read;
+    const Result<> cleared = underLock(seasonsPath(), [&] { return removeFile(seasonsPath()); });
+    if (!cleared.ok())
+        show({Warning, QStringLiteral("Career Not Cleared"),
+              QStringLiteral("The career could not be cleared.\n") + cleared.failure().text});
 }
 
 std::vector<SeasonStats> FileCareer::loadSeasons() {
-    return readSeasonsContent(readSeasons(OnDamage::MendLocking).bytes).seasons;
+    const Result<QByteArray> read =
+        readAndMend(seasonsPath(), seasonsLayout, OnDamage::MendLocking);
+    showRead(read, QStringLiteral("Career Stats Not Read"));
+    return readSeasonsContent(read.value()).seasons;
 }
 
 PeekedSeasons FileCareer::peekSeasons() {
-    const Read read = readSeasons(OnDamage::LeaveAlone);
-    if (!read.error.isEmpty())
-        return {{}, QStringLiteral("The career could not be read: %1.").arg(read.error)};
-    const SeasonsContent content = readSeasonsContent(read.bytes);
+    const Result<QByteArray> read = readAndMend(seasonsPath(), seasonsLayout, OnDamage::LeaveAlone);
+    showRead(read, QStringLiteral("Career Stats Not Read"));
+    if (!read.ok())
+        return {{}, QStringLiteral("The career could not be read: %1.").arg(read.failure().text)};
+    const SeasonsContent content = readSeasonsContent(read.value());
     return {content.seasons, leftOutText(content)};
 }
 
 CareerRecords FileCareer::loadRecords() {
-    const Read read = readAndMend(recordsPath(), recordsLayout, OnDamage::MendLocking);
-    if (!read.error.isEmpty())
-        tell(true, QStringLiteral("Records Not Read"), read.error);
-    deliverNotices();
-    return readRecordsContent(read.bytes).records;
+    const Result<QByteArray> read =
+        readAndMend(recordsPath(), recordsLayout, OnDamage::MendLocking);
+    showRead(read, QStringLiteral("Records Not Read"));
+    return readRecordsContent(read.value()).records;
 }
 
-StoredCareer FileCareer::readCareer() {
-    const Read seasons = readAndMend(seasonsPath(), seasonsLayout, OnDamage::Refuse);
-    const Read records = readAndMend(recordsPath(), recordsLayout, OnDamage::Refuse);
+Result<StoredCareer> FileCareer::readCareer() {
+    const Result<QByteArray> seasons = readAndMend(seasonsPath(), seasonsLayout, OnDamage::Refuse);
+    const Result<QByteArray> records = readAndMend(recordsPath(), recordsLayout, OnDamage::Refuse);
     QStringList errors;
-    for (const QString& error : {seasons.error, records.error})
-        if (!error.isEmpty())
-            errors << error;
+    for (const Result<QByteArray>* read : {&seasons, &records})
+        if (!read->ok())
+            errors << read->failure().text;
     if (!errors.isEmpty())
-        return {{}, {}, errors.join(u'\n')};
+        return Failure{errors.join(u'\n')};
     // Only a career that could be read leaves its files behind, as every reading that goes on
     // does.
     createIfMissing(seasonsPath());
     createIfMissing(recordsPath());
-    return {
-        readSeasonsContent(seasons.bytes).seasons, readRecordsContent(records.bytes).records, {}};
+    return StoredCareer{readSeasonsContent(seasons.value()).seasons,
+                        readRecordsContent(records.value()).records};
 }
 
-bool FileCareer::withRetry(const QString& title, const QString& what,
-                           const std::function<QString()>& attempt) {
-    for (;;) {
-        const QString error = attempt();
-        deliverNotices();
-        if (error.isEmpty())
-            return true;
-        if (!m_messenger.askRetry(title, what + QStringLiteral(":\n") + error +
-                                             QStringLiteral("\n\nTry again?")))
-            return false;
-    }
+void FileCareer::showRead(const Result<QByteArray>& read, const QString& title) {
+    showAll(read.messages());
+    if (!read.ok())
+        show({Warning, title, read.failure().text});
 }
 
-void FileCareer::tell(bool warning, const QString& title, const QString& text) {
-    m_notices.push_back({warning, title, text});
+void FileCareer::showAll(const QList<Message>& messages) {
+    for (const Message& message : messages)
+        show(message);
 }
 
-void FileCareer::deliverNotices() {
-    std::vector<Notice> notices;
-    notices.swap(m_notices);
-    for (const Notice& notice : notices) {
-        if (notice.warning)
-            m_messenger.warn(notice.title, notice.text);
-        else
-            m_messenger.inform(notice.title, notice.text);
-    }
+bool FileCareer::show(const Message& message) {
+    return m_messenger.show(message);
 }

@@ -17,17 +17,19 @@ FileLock::FileLock(const QString& path) : m_lock(path + QStringLiteral(".lock"))
         return;
     // QLockFile gives up at the first failed call and keeps no reason; that call's is in errno.
     const int reason = errno;
+    QString why;
     switch (m_lock.error()) {
     case QLockFile::LockFailedError:
-        m_error = QStringLiteral("another copy of Gridlark kept it locked");
+        m_held = Failure{QStringLiteral("another copy of Gridlark kept it locked")};
         return;
     case QLockFile::PermissionError:
-        m_error = QStringLiteral("its lock file %1.lock cannot be created").arg(path);
+        why = QStringLiteral("its lock file %1.lock cannot be created").arg(path);
         break;
     default:
-        m_error = QStringLiteral("its lock file %1.lock could not be used").arg(path);
+        why = QStringLiteral("its lock file %1.lock could not be used").arg(path);
         break;
     }
     if (reason != 0)
-        m_error += QStringLiteral(" (%1)").arg(qt_error_string(reason));
+        why += QStringLiteral(" (%1)").arg(qt_error_string(reason));
+    m_held = Failure{why};
 }

@@ -23,13 +23,13 @@ QString injectedFault(const QString& path, FileStep step) {
 }
 
 // Writes and flushes the bytes to a temporary file beside `path` and renames it over `path`.
-QString writeAndRename(const QString& path, const QByteArray& bytes) {
+Result<> writeAndRename(const QString& path, const QByteArray& bytes) {
     if (QString fault = injectedFault(path, FileStep::Open); !fault.isEmpty())
-        return fault;
+        return Failure{fault};
     QSaveFile file(path);
     // Unbuffered, so that the one write reaches the system and its failure is seen here.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return Failure{file.errorString()};
     QString error;
     if (file.write(bytes) != bytes.size())
         error = file.errorString();
@@ -41,47 +41,48 @@ QString writeAndRename(const QString& path, const QByteArray& bytes) {
         error = injectedFault(path, FileStep::Rename);
     if (!error.isEmpty()) {
         file.cancelWriting();
-        return error;
+        return Failure{error};
     }
     if (!file.commit())
-        return file.errorString();
+        return Failure{file.errorString()};
     return {};
 }
 
 // A rename is only durable once the directory that holds the name is on disk too.
-QString flushDirectory(const QString& path) {
+Result<> flushDirectory(const QString& path) {
     if (QString fault = injectedFault(path, FileStep::DirectoryFlush); !fault.isEmpty())
-        return fault;
+        return Failure{fault};
     const QByteArray directory = QFile::encodeName(QFileInfo(path).absolutePath());
     const int fd = ::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return qt_error_string(errno);
+        return Failure{qt_error_string(errno)};
     const int flushed = ::fsync(fd);
     const int reason = errno;
     ::close(fd);
-    return flushed == 0 ? QString() : qt_error_string(reason);
+    return flushed == 0 ? Result<>() : Failure{qt_error_string(reason)};
 }
 
-// The reason a replacement failed, or empty.
-QString replacementFailure(const QString& path, const QByteArray& bytes, qint64 limit) {
+// A replacement, its failure the system's reason alone.
+Result<> replace(const QString& path, const QByteArray& bytes, qint64 limit) {
     const bool existed = QFileInfo::exists(path);
     // Kept to be put back should the new name not reach the disk.
-    const ReadResult old = readUpTo(path, limit);
-    if (!old.error.isEmpty())
-        return old.error;
+    const Result<QByteArray> old = readUpTo(path, limit);
+    if (!old.ok())
+        return old.failure();
     // Longer than the game ever writes there, it is no file of the game's (a damaged one has
     // been kept aside before it is mended), and is not read whole to be put back.
-    const bool restorable = old.bytes.size() <= limit;
-    if (QString error = writeAndRename(path, bytes); !error.isEmpty())
-        return error;
-    const QString error = flushDirectory(path);
-    if (error.isEmpty())
+    const bool restorable = old.value().size() <= limit;
+    if (Result<> written = writeAndRename(path, bytes); !written.ok())
+        return written;
+    const Result<> flushed = flushDirectory(path);
+    if (flushed.ok())
         return {};
     if (!existed)
         QFile::remove(path);
     else if (restorable)
-        writeAndRename(path, old.bytes);
-    return QStringLiteral("its directory could not be flushed to disk (%1)").arg(error);
+        writeAndRename(path, old.value());
+    return Failure{QStringLiteral("its directory could not be flushed to disk (%1)")
+                       .arg(flushed.failure().text)};
 }
 
 QString notRegularReason(mode_t mode) {
@@ -95,7 +96,7 @@ QString notRegularReason(mode_t mode) {
 }
 
 // Reads from `fd` until its end or `most` bytes.
-ReadResult readOpened(int fd, qint64 most) {
+Result<QByteArray> readOpened(int fd, qint64 most) {
     QByteArray bytes(most, Qt::Uninitialized);
     qint64 filled = 0;
     while (filled < most) {
@@ -103,13 +104,20 @@ ReadResult readOpened(int fd, qint64 most) {
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return {{}, qt_error_string(errno)};
+            return Failure{qt_error_string(errno)};
         if (got == 0)
             break;
         filled += got;
     }
     bytes.truncate(filled);
-    return {bytes, {}};
+    return bytes;
+}
+
+// A failed call's reason; a missing file is no failure, and reads as empty.
+Result<QByteArray> missingOrFailed() {
+    if (errno == ENOENT)
+        return {};
+    return Failure{qt_error_string(errno)};
 }
 
 } // namespace
@@ -118,23 +126,23 @@ void setFileFault(FileFault fault) {
     fileFault() = std::move(fault);
 }
 
-ReadResult readUpTo(const QString& path, qint64 limit) {
+Result<QByteArray> readUpTo(const QString& path, qint64 limit) {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     // Judged before the open: opening a socket fails, and opening a pipe could wait for ever.
     if (::stat(name.constData(), &info) != 0)
-        return errno == ENOENT ? ReadResult{} : ReadResult{{}, qt_error_string(errno)};
+        return missingOrFailed();
     if (!S_ISREG(info.st_mode))
-        return {{}, notRegularReason(info.st_mode)};
+        return Failure{notRegularReason(info.st_mode)};
     // Non-blocking, so that a pipe put in the file's place since cannot hold the open up.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT ? ReadResult{} : ReadResult{{}, qt_error_string(errno)};
-    ReadResult read;
+        return missingOrFailed();
+    Result<QByteArray> read;
     if (::fstat(fd, &info) != 0)
-        read.error = qt_error_string(errno);
+        read = Failure{qt_error_string(errno)};
     else if (!S_ISREG(info.st_mode))
-        read.error = notRegularReason(info.st_mode);
+        read = Failure{notRegularReason(info.st_mode)};
     else
         read = readOpened(fd, limit + 1);
     ::close(fd);
@@ -152,20 +160,19 @@ void createIfMissing(const QString& path) {
     file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
-QString replaceFile(const QString& path, const QByteArray& bytes, qint64 limit) {
-    const QString reason = replacementFailure(path, bytes, limit);
-    return reason.isEmpty() ? reason : failureText(path, reason);
+Result<> replaceFile(const QString& path, const QByteArray& bytes, qint64 limit) {
+    const Result<> replaced = replace(path, bytes, limit);
+    return replaced.ok() ? replaced : Failure{failureText(path, replaced.failure().text)};
 }
 
-QString removeFile(const QString& path) {
+Result<> removeFile(const QString& path) {
     QFile file(path);
     if (!file.exists() && !QFileInfo(path).isSymLink())
         return {};
-    return file.remove() ? QString() : failureText(path, file.errorString());
+    return file.remove() ? Result<>() : Failure{failureText(path, file.errorString())};
 }
 
-std::optional<QString> keepAside(const QString& path, const QString& suffix,
-                                 const QByteArray& bytes, QString& error) {
+Result<QString> keepAside(const QString& path, const QString& suffix, const QByteArray& bytes) {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = path + u'.' + suffix + u'-' + stamp;
     for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
@@ -175,13 +182,11 @@ std::optional<QString> keepAside(const QString& path, const QString& suffix,
                  QFile::encodeName(target).constData(), AT_SYMLINK_FOLLOW) == 0)
         return target;
     QFile copy(target);
-    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        error = copy.errorString();
-        return std::nullopt;
-    }
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return Failure{copy.errorString()};
     if (copy.write(bytes) == bytes.size() && copy.flush())
         return target;
-    error = copy.errorString();
+    const Failure failure{copy.errorString()};
     copy.remove();
-    return std::nullopt;
+    return failure;
 }

@@ -1,21 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "storage/result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
-#include <optional>
 
 // Bounded reads of regular files and atomic replacement, with the system's reason on failure.
-struct ReadResult {
-    QByteArray bytes; // at most the limit and one byte more, which tells a longer file
-    QString error;    // empty on success; a missing file reads as empty
-};
 
-// Reads a regular file, never more than `limit` + 1 bytes of it, so that no file put in the
-// player's folder can exhaust memory. Anything else (a pipe, a device, a directory, a socket;
-// a link is judged by what it points at) is refused without blocking and without being read.
-ReadResult readUpTo(const QString& path, qint64 limit);
+// Reads a regular file, never more than `limit` + 1 bytes of it (one byte more tells a longer
+// file), so that no file put in the player's folder can exhaust memory; a missing file reads as
+// empty. Anything else (a pipe, a device, a directory, a socket; a link is judged by what it
+// points at) is refused without blocking and without being read.
+Result<QByteArray> readUpTo(const QString& path, qint64 limit);
 
 // A failure as the player is told it: "<path>: <reason>", the path as the system writes it.
 QString failureText(const QString& path, const QString& reason);
@@ -30,18 +28,17 @@ void createIfMissing(const QString& path);
 // leaves the old file whole (a failed directory flush puts the old content back). The old file
 // is read for that with readUpTo(`limit`): one that is no regular file is refused, and one that
 // is longer is not put back.
-// Returns the failure as the player is told it (failureText), or empty.
-QString replaceFile(const QString& path, const QByteArray& bytes, qint64 limit);
+// A failure is told as failureText tells it.
+Result<> replaceFile(const QString& path, const QByteArray& bytes, qint64 limit);
 
-// Removes the file if it exists. Returns the failure as the player is told it, or empty.
-QString removeFile(const QString& path);
+// Removes the file if it exists; a failure is told as failureText tells it.
+Result<> removeFile(const QString& path);
 
 // Keeps the file under a new name beside it that does not exist yet, as a second hard link to
 // it, so that nothing is read or copied whatever its size; where the file system has no hard
-// links, `bytes` (what was read of it) are written there instead. Returns that name, or nullopt
-// with `error` set.
-std::optional<QString> keepAside(const QString& path, const QString& suffix,
-                                 const QByteArray& bytes, QString& error);
+// links, `bytes` (what was read of it) are written there instead. Returns that name; a failure
+// is the system's reason alone.
+Result<QString> keepAside(const QString& path, const QString& suffix, const QByteArray& bytes);
 
 // The steps of a replacement that tests can fail or trace; each system call of it failing in
 // turn is the fault-point test's.

@@ -9,21 +9,13 @@
 // is remembered so that the run can end with a failing status.
 class StderrMessenger final : public Messenger {
 public:
-    void inform(const QString& title, const QString& text) override { print(title, text); }
-    void warn(const QString& title, const QString& text) override {
-        print(title, text);
-        m_failed = true;
-    }
-    bool askRetry(const QString& title, const QString& text) override {
-        warn(title, text);
+    bool show(const Message& message) override {
+        QTextStream(stderr) << message.title << ": " << message.text << Qt::endl;
+        m_failed = m_failed || message.kind != Message::Kind::Information;
         return false;
     }
     bool failed() const { return m_failed; }
 
 private:
-    void print(const QString& title, const QString& text) {
-        QTextStream(stderr) << title << ": " << text << Qt::endl;
-    }
-
     bool m_failed = false;
 };

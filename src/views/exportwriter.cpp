@@ -21,23 +21,25 @@ QByteArray pageBytes(const QStringList& lines) {
 
 } // namespace
 
-ExportOutcome runExport(const QString& dataDirectory, const std::vector<SeasonStats>& seasons,
-                        const CareerRecords& records, const QString& name, const QString& point) {
+Message runExport(const QString& dataDirectory, const std::vector<SeasonStats>& seasons,
+                  const CareerRecords& records, const QString& name, const QString& point) {
     const QString path = QDir(dataDirectory).filePath(QString::fromLatin1(exportFileName));
-    const QString error =
+    const Result<> written =
         replaceFile(path, pageBytes(exportPageLines(seasons, records, name, point)), longestPage);
-    if (!error.isEmpty())
-        return {false, notSaved, QStringLiteral("The career page could not be saved to ") + error};
-    return {true, QStringLiteral("File Saved"),
+    if (!written.ok())
+        return {Message::Kind::Warning, notSaved,
+                QStringLiteral("The career page could not be saved to ") + written.failure().text};
+    return {Message::Kind::Information, QStringLiteral("File Saved"),
             QStringLiteral("gdk.html saved to ") + shownDirectory(dataDirectory)};
 }
 
-ExportOutcome exportCareer(CareerArchive& archive, const QString& name, const QString& point) {
-    const StoredCareer career = archive.readCareer();
-    if (!career.error.isEmpty())
-        return {false, notSaved,
+Message exportCareer(CareerArchive& archive, const QString& name, const QString& point) {
+    const Result<StoredCareer> career = archive.readCareer();
+    if (!career.ok())
+        return {Message::Kind::Warning, notSaved,
                 QStringLiteral("The career page was not written, as the career could not be "
                                "read:\n") +
-                    career.error};
-    return runExport(archive.dataDirectory(), career.seasons, career.records, name, point);
+                    career.failure().text};
+    return runExport(archive.dataDirectory(), career.value().seasons, career.value().records, name,
+                     point);
 }

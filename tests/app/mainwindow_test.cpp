@@ -63,15 +63,11 @@ struct Window : Messenger {
 
     Window() { window.show(); }
 
-    void inform(const QString& title, const QString& text) override {
+    bool show(const Message& message) override {
         const QString game = observe("lblCurrentStats").section(' ', 0, 1);
-        messages << title + u'|' + text + u'|' + observe("lblCurrentThrow") + u'|' + game + u'|' +
-                        observe("cmdThrow") + u'|' + observe("pictures") + u'|' +
+        messages << message.title + u'|' + message.text + u'|' + observe("lblCurrentThrow") + u'|' +
+                        game + u'|' + observe("cmdThrow") + u'|' + observe("pictures") + u'|' +
                         observe("file:gdk.rec");
-    }
-    void warn(const QString& title, const QString& text) override { inform(title, text); }
-    bool askRetry(const QString& title, const QString& text) override {
-        inform(title, text);
         return false;
     }
 

@@ -32,19 +32,15 @@ class TranscriptMessenger final : public Messenger {
 public:
     TranscriptMessenger(QString recordsPath, QStringList& transcript)
         : m_recordsPath(std::move(recordsPath)), m_transcript(transcript) {}
-    void inform(const QString& title, const QString& text) override { note(title, text); }
-    void warn(const QString& title, const QString& text) override { note(title, text); }
-    bool askRetry(const QString& title, const QString& text) override {
-        note(title, text);
+    bool show(const Message& message) override {
+        m_transcript << QStringLiteral("%1: %2 [gdk.rec %3]")
+                            .arg(message.title,
+                                 QString(message.text).replace(QStringLiteral("\r\n"), " / "),
+                                 QString::fromLatin1(contents(m_recordsPath).toHex()));
         return false;
     }
 
 private:
-    void note(const QString& title, const QString& text) {
-        m_transcript << QStringLiteral("%1: %2 [gdk.rec %3]")
-                            .arg(title, QString(text).replace(QStringLiteral("\r\n"), " / "),
-                                 QString::fromLatin1(contents(m_recordsPath).toHex()));
-    }
     QString m_recordsPath;
     QStringList& m_transcript;
 };

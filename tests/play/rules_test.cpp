@@ -153,8 +153,9 @@ struct Session {
     }
 
     QString shown() const {
-        const MainView& v = game.view();
-        const QString button = v.buttonCaption + (v.buttonEnabled ? "" : " disabled");
+        const MainView v = game.view();
+        const QString button =
+            v.buttonCaption + (v.buttonEnabled ? QString() : " disabled: " + v.buttonToolTip);
         return QStringLiteral("%1 | %2 | %3 | %4 | %5 | %6")
             .arg(game.state().meter)
             .arg(game.state().tickCount)
@@ -223,13 +224,18 @@ void RulesTest::games() {
         s.random.push(u);
     const QStringList says = career.split(u',');
     for (const QString& word : says)
-        tableChoice({"keeps", "loses", "record", "unwritable"}, QStringLiteral("career"), word);
+        tableChoice({"keeps", "loses", "record", "unwritable", "over", "unreadable"},
+                    QStringLiteral("career"), word);
     s.career.seasonNumber = 2;
     s.career.gamesBefore = 3;
     s.career.recordFalls = says.contains(QStringLiteral("record"));
     s.career.keeps = !says.contains(QStringLiteral("loses"));
     s.game.newGame();
     s.career.ready = !says.contains(QStringLiteral("unwritable"));
+    if (says.contains(QStringLiteral("over")))
+        s.career.opening = SeasonOpening::CareerOver;
+    if (says.contains(QStringLiteral("unreadable")))
+        s.career.opening = SeasonOpening::NotRead;
     for (const QString& step : steps.split(u' '))
         s.step(step.section(u'=', 0, 0), step.section(u'=', 1));
     QCOMPARE(s.shown(), shown);

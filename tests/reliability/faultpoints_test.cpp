@@ -65,9 +65,12 @@ Outcome perform(const QString& operation, int games, const QByteArray& point, in
     o.before = careerFiles(dir.path());
     std::tie(failAt, calls) = std::pair{at, 0};
     enableFailure(point, 1, reinterpret_cast<void*>(std::intptr_t(error)), 0, failTheChosenCall);
-    if (operation == QStringLiteral("open"))
-        o.answer = career.openStats(state) ? QString::number(state.seasonGames) : "not open";
-    else if (operation == QStringLiteral("best-game"))
+    if (operation == QStringLiteral("open")) {
+        const SeasonOpening opening = career.openStats(state);
+        o.answer = opening == SeasonOpening::Open         ? QString::number(state.seasonGames)
+                   : opening == SeasonOpening::CareerOver ? "career over"
+                                                          : "not read";
+    } else if (operation == QStringLiteral("best-game"))
         o.answer = career.checkBestGame(game) ? "broken" : "kept";
     else if (operation == QStringLiteral("clear"))
         career.clearCareer();
@@ -77,8 +80,8 @@ Outcome perform(const QString& operation, int games, const QByteArray& point, in
         career.saveStats(game);
     disableFailure(point);
     o.failures.removeIf([](const QString& t) { return t.startsWith("gdk.html saved to "); });
-    for (const RecordingMessenger::Message& message : messenger.messages())
-        if (message.kind != QStringLiteral("inform"))
+    for (const Message& message : messenger.messages())
+        if (message.kind != Message::Kind::Information)
             o.failures << message.text;
     o.after = careerFiles(dir.path());
     return o;
@@ -160,6 +163,9 @@ void FaultPointsTest::everyFailedCallIsToldOrHarmless() {
             QVERIFY2(failed.after[f] == clean.before[f] || failed.after[f] == clean.after[f],
                      qPrintable(where));
         QVERIFY2(failed.after[0] != clean.before[0] || failed.after[1] == clean.before[1],
+                 qPrintable(where));
+        // A career that could not be read is never taken for a complete one.
+        QVERIFY2(operation != QStringLiteral("open") || failed.answer == "not read",
                  qPrintable(where));
         ++toldHere;
         reasonTold = reasonTold || text.contains(qt_error_string(error));

@@ -10,11 +10,13 @@
 class FakeCareer final : public Career {
 public:
     bool readyForNewGame() override { return ready; }
-    bool openStats(GameState& state) override {
+    SeasonOpening openStats(GameState& state) override {
         calls << QStringLiteral("open");
-        state.seasonNumber = seasonNumber;
-        state.seasonGames = gamesBefore + saved;
-        return open;
+        if (opening == SeasonOpening::Open) {
+            state.seasonNumber = seasonNumber;
+            state.seasonGames = gamesBefore + saved;
+        }
+        return opening;
     }
     bool saveStats(const GameState& state) override {
         calls << QStringLiteral("save");
@@ -34,7 +36,7 @@ public:
     int seasonNumber = 1;
     int gamesBefore = 0;
     bool ready = true; // false: New Game is refused before anything else
-    bool open = true;
+    SeasonOpening opening = SeasonOpening::Open;
     bool recordFalls = false;
     bool keeps = true; // false: every save fails
     int saved = 0;

@@ -6,24 +6,13 @@
 #include <QList>
 #include <QString>
 
-// Records every message in order; askRetry answers from a script (no by default).
+// Records every message in order; a question to retry is answered from a script (no by
+// default).
 class RecordingMessenger final : public Messenger {
 public:
-    struct Message {
-        QString kind; // "inform", "warn" or "retry"
-        QString title;
-        QString text;
-    };
-
-    void inform(const QString& title, const QString& text) override {
-        m_messages.append({QStringLiteral("inform"), title, text});
-    }
-    void warn(const QString& title, const QString& text) override {
-        m_messages.append({QStringLiteral("warn"), title, text});
-    }
-    bool askRetry(const QString& title, const QString& text) override {
-        m_messages.append({QStringLiteral("retry"), title, text});
-        return m_retriesLeft-- > 0;
+    bool show(const Message& message) override {
+        m_messages.append(message);
+        return message.kind == Message::Kind::Retry && m_retriesLeft-- > 0;
     }
 
     void setRetries(int retries) { m_retriesLeft = retries; }

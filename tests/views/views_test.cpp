@@ -242,7 +242,7 @@ void ViewsTest::theRecordsWindowShowsTheTenRecords() {
 void ViewsTest::anEmptyCareerExportsItsPinnedPage() {
     QTemporaryDir dir;
     for (int time = 0; time < 2; ++time) { // the second export writes the same bytes
-        const ExportOutcome outcome = runExport(dir.path(), {}, {}, {}, QStringLiteral("."));
+        const Message outcome = runExport(dir.path(), {}, {}, {}, QStringLiteral("."));
         QCOMPARE(outcome.title + u' ' + outcome.text,
                  QStringLiteral("File Saved gdk.html saved to ") + dir.path());
         QCOMPARE(contents(dir.filePath(QStringLiteral("gdk.html"))),
@@ -267,7 +267,7 @@ void ViewsTest::anUnreadableCareerWritesNoPage() {
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
     const QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const ExportOutcome outcome = exportCareer(career, QStringLiteral("Sam"), QStringLiteral("."));
+    const Message outcome = exportCareer(career, QStringLiteral("Sam"), QStringLiteral("."));
     QCOMPARE(outcome.title, QStringLiteral("File Not Saved"));
     // Nothing is created: not the missing career file, nor a page.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);

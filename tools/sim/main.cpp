@@ -44,11 +44,11 @@ void printSummary(const Totals& totals, QTextStream& err) {
 
 // The same export as the window's menu command; the confirmation goes to standard output.
 void exportTo(FileCareer& career, const QString& name, Messenger& messenger, QTextStream& out) {
-    const ExportOutcome outcome = exportCareer(career, name, QStringLiteral("."));
-    if (outcome.saved)
-        out << outcome.text << Qt::endl;
+    const Message told = exportCareer(career, name, QStringLiteral("."));
+    if (told.kind == Message::Kind::Information)
+        out << told.text << Qt::endl;
     else
-        messenger.warn(outcome.title, outcome.text);
+        messenger.show(told);
 }
 
 } // namespace

@@ -77,7 +77,7 @@ constexpr std::size_t index(std::int16_t playType) {
 }
 
 inline bool isSnap(std::int16_t playType) {
-    return playType >= Short && playType <= Blitz;
+    return playType >= Short && index(playType) < Count;
 }
 
 inline const PlayTypeInfo& info(std::int16_t playType) {

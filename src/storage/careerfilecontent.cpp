@@ -69,7 +69,7 @@ QString seasonImpossibility(const SeasonStats& s) {
         return QStringLiteral("throws in a season of no games");
     if (s.total.attempts > std::int64_t(MostAttemptsInGame) * s.games)
         return QStringLiteral("more than %1 attempts a game").arg(MostAttemptsInGame);
-    for (std::int16_t type = PlayType::Short; type <= PlayType::Blitz; ++type) {
+    for (std::int16_t type = PlayType::Short; PlayType::isSnap(type); ++type) {
         const SeasonLine& l = s.byType[PlayType::index(type)];
         if (l.yards > std::int64_t(longestGain(type)) * l.completions)
             return QStringLiteral("more %1 yards than %2 a completion")

@@ -89,7 +89,7 @@ QString drawn(const QString& rule, const QList<double>& in, RandomSource& random
         unknownWord(QStringLiteral("draw rule"), rule);
     drawSpeeds(random, state);
     QStringList speeds;
-    for (std::int16_t type = PlayType::Short; type <= PlayType::Blitz; ++type)
+    for (std::int16_t type = PlayType::Short; PlayType::isSnap(type); ++type)
         speeds << QString::number(speedOf(state, type));
     return speeds.join(u' ');
 }

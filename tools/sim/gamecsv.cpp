@@ -34,7 +34,7 @@ QString gameCsvHeader() {
 
 QString gameCsvLine(const GameState& s) {
     QStringList cells{QString::number(s.maxThrows)};
-    for (std::int16_t type = PlayType::Short; type <= PlayType::Blitz; ++type)
+    for (std::int16_t type = PlayType::Short; PlayType::isSnap(type); ++type)
         cells << QString::number(speedOf(s, type));
     addCounts(cells, s.game);
     cells << QString::number(s.longestInRow);

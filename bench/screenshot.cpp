@@ -5,7 +5,7 @@
 #include "play/throwrules.h"
 #include "storage/filecareer.h"
 #include "storage/stderrmessenger.h"
-#include "views/passtypeswindow.h"
+#include "views/playtypeswindow.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -64,7 +64,7 @@ QString takeScreenshot(const QString& file, std::uint64_t seed, const QString& c
 QString takePassTypesPicture(const QString& file, const QString& careerDir) {
     StderrMessenger messenger;
     FileCareer career(careerDir, messenger);
-    PassTypesWindow window(career.peekSeasons(), QStringLiteral("."));
+    PlayTypesWindow window(career.peekSeasons(), QStringLiteral("."));
     window.show();
     QCoreApplication::processEvents();
     return savePicture(window, file);

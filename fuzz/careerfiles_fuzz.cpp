@@ -100,17 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "the page could not be saved");
     checkPage(directory, seasons);
     if (open) {
-        const GameState game{.gameAttempts = 20,
-                             .gameCompletions = 12,
-                             .gameYards = 165,
-                             .gameTouchdowns = 1,
-                             .gameInterceptions = 1,
-                             .longestInRow = 4,
-                             .gameBlitzAttempts = 20,
-                             .gameBlitzCompletions = 12,
-                             .gameBlitzYards = 165,
-                             .gameBlitzTouchdowns = 1,
-                             .gameBlitzInterceptions = 1};
+        const GameLine blitzes{20, 12, 165, 1, 1};
+        const GameState game{
+            .game = blitzes, .gameByType = {{{}, {}, {}, blitzes}}, .longestInRow = 4};
         check(career.saveStats(game), "a save failed");
         career.checkBestGame(game);
         check(career.currentSeason().number == state.seasonNumber &&

@@ -13,7 +13,7 @@
 #include "views/careerwindow.h"
 #include "views/exportwriter.h"
 #include "views/howtoplaywindow.h"
-#include "views/passtypeswindow.h"
+#include "views/playtypeswindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,7 +107,7 @@ void MainWindow::showCareerRecords() {
 }
 
 void MainWindow::showPassTypes() {
-    PassTypesWindow window(m_archive.peekSeasons(), m_decimalPoint, this);
+    PlayTypesWindow window(m_archive.peekSeasons(), m_decimalPoint, this);
     window.exec();
 }
 

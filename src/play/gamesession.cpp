@@ -112,7 +112,7 @@ void GameSession::snap() {
     if (m_state.playType == m_state.lastPlayType)
         m_state.playType = drawPlayType(m_random);
     m_state.lastPlayType = m_state.playType;
-    m_currentThrow = PlayType::name(m_state.playType);
+    m_currentThrow = PlayType::caption(m_state.playType);
     m_state.meter = 0;
     m_phase = Phase::MeterRunning;
 }
@@ -124,7 +124,7 @@ void GameSession::throwBall() {
     refresh();
     // Before the game closes: a message at its end comes over the button the play left.
     m_phase = Phase::ReadyToSnap;
-    if (m_state.gameAttempts == m_state.maxThrows)
+    if (m_state.game.attempts == m_state.maxThrows)
         closeGame();
 }
 

@@ -15,42 +15,39 @@ void add(std::int16_t& counter, int amount) {
     counter = static_cast<std::int16_t>(counter + amount);
 }
 
-void countAttempt(GameState& state, const PlayTypeCounters& block) {
-    if (block.attempts)
-        increment(*block.attempts);
-    increment(state.gameAttempts);
+// Counts on the game's line and, for a snap, on its play type's: a throw with no play type
+// (New Game during a snap) counts only in the game.
+template <typename Change> void count(GameState& state, std::int16_t playType, Change change) {
+    change(state.game);
+    if (PlayType::isSnap(playType))
+        change(state.gameByType[PlayType::index(playType)]);
 }
 
-ThrowOutcome complete(RandomSource& random, GameState& state, const PlayTypeCounters& block,
-                      std::int16_t playType, int distance) {
+ThrowOutcome complete(RandomSource& random, GameState& state, std::int16_t playType, int distance) {
     increment(state.currentInRow);
     if (!PlayType::isSnap(playType))
         return {};
-    countAttempt(state, block);
-    increment(state.gameCompletions);
-    increment(*block.completions);
     const Gain gain = drawGain(random, playType, distance);
-    if (gain.touchdown) {
-        increment(state.gameTouchdowns);
-        increment(*block.tds);
-    }
-    add(state.gameYards, gain.yards);
-    add(*block.yards, gain.yards);
+    count(state, playType, [&](GameLine& line) {
+        increment(line.attempts);
+        increment(line.completions);
+        if (gain.touchdown)
+            increment(line.touchdowns);
+        add(line.yards, gain.yards);
+    });
     return {
-        PlayType::name(playType) + u' ' + wholeText(gain.yards) +
+        PlayType::caption(playType) + u' ' + wholeText(gain.yards) +
             (gain.touchdown ? QStringLiteral(" yards TOUCHDOWN!") : QStringLiteral(" yard gain")),
         gain.touchdown};
 }
 
-ThrowOutcome riskInterception(RandomSource& random, GameState& state, const PlayTypeCounters& block,
-                              std::int16_t grade, const QString& name) {
+ThrowOutcome riskInterception(RandomSource& random, GameState& state, std::int16_t grade,
+                              std::int16_t playType, const QString& name) {
     const int r = drawRounded(random, InterceptionDrawSpan) + 1;
     const int limit = grade == ThrowGrade::Off ? InterceptionLimitOff : InterceptionLimitFarOff;
     if (r > limit)
         return {name + QStringLiteral(" Incomplete!")};
-    increment(state.gameInterceptions);
-    if (block.ints)
-        increment(*block.ints);
+    count(state, playType, [](GameLine& line) { increment(line.interceptions); });
     return {name + QStringLiteral(" INTERCEPTED!"), false, true};
 }
 
@@ -59,17 +56,16 @@ ThrowOutcome riskInterception(RandomSource& random, GameState& state, const Play
 ThrowOutcome resolveThrow(RandomSource& random, GameState& state, std::int16_t grade,
                           std::int16_t playType, int distance) {
     random.reseed();
-    const QString name = PlayType::name(playType);
-    const PlayTypeCounters block = state.countersOf(playType);
+    const QString name = PlayType::caption(playType);
     ThrowOutcome outcome;
     if (grade == ThrowGrade::OnTarget) {
-        outcome = complete(random, state, block, playType, distance);
+        outcome = complete(random, state, playType, distance);
     } else {
-        countAttempt(state, block);
+        count(state, playType, [](GameLine& line) { increment(line.attempts); });
         if (grade == ThrowGrade::SlightlyOff)
             outcome.text = name + QStringLiteral(" Incomplete!");
         else
-            outcome = riskInterception(random, state, block, grade, name);
+            outcome = riskInterception(random, state, grade, playType, name);
         state.currentInRow = 0;
     }
     if (state.longestInRow < state.currentInRow)

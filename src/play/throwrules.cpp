@@ -55,11 +55,7 @@ void drawSpeeds(RandomSource& random, GameState& state) {
     random.reseed();
     const int r = drawRounded(random, 9) + 1;
     // 1 is the slow meter, 10 the fast one; each step of the row differs by one event.
-    const int shift = r == 1 ? 1 : (r == 10 ? -1 : 0);
-    state.shortSpeed = static_cast<std::int16_t>(11 + shift);
-    state.mediumSpeed = static_cast<std::int16_t>(9 + shift);
-    state.longSpeed = static_cast<std::int16_t>(7 + shift);
-    state.blitzSpeed = static_cast<std::int16_t>(6 + shift);
+    state.speedShift = static_cast<std::int16_t>(r == 1 ? 1 : (r == 10 ? -1 : 0));
 }
 
 void drawMaxThrows(RandomSource& random, GameState& state) {
@@ -78,16 +74,5 @@ void drawMaxThrows(RandomSource& random, GameState& state) {
 }
 
 int speedOf(const GameState& state, std::int16_t playType) {
-    switch (playType) {
-    case PlayType::Short:
-        return state.shortSpeed;
-    case PlayType::Medium:
-        return state.mediumSpeed;
-    case PlayType::Long:
-        return state.longSpeed;
-    case PlayType::Blitz:
-        return state.blitzSpeed;
-    default:
-        return 0;
-    }
+    return PlayType::isSnap(playType) ? PlayType::info(playType).speed + state.speedShift : 0;
 }

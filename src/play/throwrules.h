@@ -48,7 +48,8 @@ std::int16_t drawPlayType(RandomSource& random);
 // Grades a throw by the meter's distance from the target; draws without reseeding.
 std::int16_t gradeThrow(RandomSource& random, int distance, std::int16_t longestInRow);
 
-// The meter speeds of a game: timer events per meter step for each play type.
+// The speed row of a game: the slow one, one timer event per meter step more than each play
+// type's speed, the middle one, or the fast one, one event less.
 void drawSpeeds(RandomSource& random, GameState& state);
 
 // The number of attempts, 20 to 42, that make up a game.

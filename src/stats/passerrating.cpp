@@ -2,7 +2,6 @@
 #include "stats/passerrating.h"
 
 #include "stats/exactround.h"
-#include "storage/seasonstats.h"
 
 #include <algorithm>
 
@@ -21,7 +20,7 @@ std::int64_t thousandths(std::int64_t numerator, std::int64_t denominator) {
 
 } // namespace
 
-FixedPoint4 passerRating(const PasserCounts& c) {
+FixedPoint4 passerRating(const CareerLine& c) {
     const std::int64_t a = c.attempts;
     if (a <= 0)
         return {};
@@ -42,27 +41,4 @@ FixedPoint4 passerRating(const PasserCounts& c) {
         return {};
     // S / 6 × 100 with S in thousandths is S / 60, kept to two decimals.
     return FixedPoint4::fromHundredths(roundQuotientToPlaces(sum, 60, 2));
-}
-
-FixedPoint4 gameRating(const GameState& state) {
-    return passerRating(passingCounts(state, GamePassingFields[0]));
-}
-
-FixedPoint4 seasonRating(const GameState& state) {
-    return passerRating(passingCounts(state, SeasonSnapshotFields));
-}
-
-PasserCounts seasonCounts(const SeasonStats& season) {
-    return passingCounts(season, SeasonPassingFields[0]);
-}
-
-TypeCounts typeCounts(const SeasonStats& season) {
-    TypeCounts types;
-    for (std::size_t type = 0; type < types.size(); ++type)
-        types[type] = passingCounts(season, SeasonPassingFields[type + 1]);
-    return types;
-}
-
-FixedPoint4 seasonRating(const SeasonStats& season) {
-    return passerRating(seasonCounts(season));
 }

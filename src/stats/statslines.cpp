@@ -8,23 +8,22 @@
 
 namespace {
 
-QString line(const PasserCounts& c, FixedPoint4 rating, const QString& point) {
+QString line(const CareerLine& c, const QString& point) {
     return wholeText(c.completions) + u'-' + wholeText(c.attempts) + u' ' +
            decimalText(completionPercentage(c.completions, c.attempts), point) +
            QStringLiteral("% ") + wholeText(c.yards) + QStringLiteral(" YDS ") +
            wholeText(c.touchdowns) + QStringLiteral(" TD ") + wholeText(c.interceptions) +
-           QStringLiteral(" INT ") + patternText(rating, u"###.00", point);
+           QStringLiteral(" INT ") + patternText(passerRating(c), u"###.00", point);
 }
 
 } // namespace
 
 QString gameLine(const GameState& s, const QString& point) {
-    return line(passingCounts(s, GamePassingFields[0]), gameRating(s), point);
+    return line(s.game, point);
 }
 
 QString seasonLine(const GameState& s, const QString& point) {
-    return QStringLiteral("G ") + wholeText(s.seasonGames) + u' ' +
-           line(passingCounts(s, SeasonSnapshotFields), seasonRating(s), point);
+    return QStringLiteral("G ") + wholeText(s.seasonGames) + u' ' + line(s.season, point);
 }
 
 QString seasonFrameCaption(const GameState& s) {

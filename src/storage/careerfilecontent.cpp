@@ -13,16 +13,6 @@
 
 namespace {
 
-// Attempts, completions, yards, touchdowns and interceptions of one line of a season.
-struct Line {
-    std::int64_t att = 0, comp = 0, yds = 0, td = 0, ints = 0;
-};
-
-Line lineOf(const SeasonStats& s, std::size_t line) {
-    const auto& f = SeasonPassingFields[line];
-    return {s.*f[0], s.*f[1], s.*f[2], s.*f[3], s.*f[4]};
-}
-
 bool anyNegative(std::initializer_list<std::int64_t> values) {
     for (const std::int64_t value : values)
         if (value < 0)
@@ -32,36 +22,35 @@ bool anyNegative(std::initializer_list<std::int64_t> values) {
 
 // What no throw can leave in any line: each throw adds one attempt, and at most one of a
 // completion or an interception; only a completion scores.
-QString lineImpossibility(const Line& l) {
-    if (anyNegative({l.att, l.comp, l.yds, l.td, l.ints}))
+QString lineImpossibility(const CareerLine& l) {
+    if (anyNegative({l.attempts, l.completions, l.yards, l.touchdowns, l.interceptions}))
         return QStringLiteral("a count below zero");
-    if (l.comp > l.att)
+    if (l.completions > l.attempts)
         return QStringLiteral("more completions than attempts");
-    if (l.td > l.comp)
+    if (l.touchdowns > l.completions)
         return QStringLiteral("more touchdowns than completions");
-    if (l.ints > l.att - l.comp)
+    if (l.interceptions > l.attempts - l.completions)
         return QStringLiteral("more interceptions than incomplete passes");
     return {};
 }
 
-// The pass types add up to the season but for the throws judged with no play type (New Game
-// during a snap, then a press): one a game at most, counted as an attempt or an interception.
+// The play types' lines add up to the season's but for the throws judged with no play type (New
+// Game during a snap, then a press): one a game at most, counted as an attempt or an interception.
 QString sumImpossibility(const SeasonStats& s) {
-    const Line total = lineOf(s, 0);
-    Line types;
-    for (std::int16_t type = PlayType::Short; type <= PlayType::Blitz; ++type) {
-        const Line l = lineOf(s, std::size_t(type));
-        types = {types.att + l.att, types.comp + l.comp, types.yds + l.yds, types.td + l.td,
-                 types.ints + l.ints};
-    }
-    if (types.comp != total.comp || types.yds != total.yds || types.td != total.td)
+    const CareerLine total = s.total;
+    CareerLine types;
+    for (const SeasonLine& line : s.byType)
+        types += line;
+    if (types.completions != total.completions || types.yards != total.yards ||
+        types.touchdowns != total.touchdowns)
         return QStringLiteral("pass types whose completions, yards or touchdowns are not the "
                               "season's");
-    const std::int64_t untyped = total.att - types.att;
+    const std::int64_t untyped = total.attempts - types.attempts;
     if (untyped < 0 || untyped > s.games)
         return QStringLiteral("pass types whose attempts are not the season's, but for one a "
                               "game");
-    if (total.ints - types.ints < 0 || total.ints - types.ints > untyped)
+    const std::int64_t untypedInterceptions = total.interceptions - types.interceptions;
+    if (untypedInterceptions < 0 || untypedInterceptions > untyped)
         return QStringLiteral("pass types whose interceptions are not the season's, but for "
                               "throws with no play type");
     return {};
@@ -71,19 +60,20 @@ QString sumImpossibility(const SeasonStats& s) {
 QString seasonImpossibility(const SeasonStats& s) {
     if (s.games < 0 || s.games > GamesInSeason)
         return QStringLiteral("games outside 0 to %1").arg(GamesInSeason);
-    for (std::size_t line = 0; line < SeasonPassingFields.size(); ++line)
-        if (QString why = lineImpossibility(lineOf(s, line)); !why.isEmpty())
+    if (QString why = lineImpossibility(s.total); !why.isEmpty())
+        return why;
+    for (const SeasonLine& line : s.byType)
+        if (QString why = lineImpossibility(line); !why.isEmpty())
             return why;
-    const Line total = lineOf(s, 0);
-    if (s.games == 0 && total.att > 0)
+    if (s.games == 0 && s.total.attempts > 0)
         return QStringLiteral("throws in a season of no games");
-    if (total.att > std::int64_t(MostAttemptsInGame) * s.games)
+    if (s.total.attempts > std::int64_t(MostAttemptsInGame) * s.games)
         return QStringLiteral("more than %1 attempts a game").arg(MostAttemptsInGame);
-    for (std::int16_t type = PlayType::Short; type <= PlayType::Blitz; ++type) {
-        const Line l = lineOf(s, std::size_t(type));
-        if (l.yds > std::int64_t(longestGain(type)) * l.comp)
+    for (std::int16_t type = PlayType::Short; PlayType::isSnap(type); ++type) {
+        const SeasonLine& l = s.byType[PlayType::index(type)];
+        if (l.yards > std::int64_t(longestGain(type)) * l.completions)
             return QStringLiteral("more %1 yards than %2 a completion")
-                .arg(PlayType::name(type))
+                .arg(PlayType::caption(type))
                 .arg(longestGain(type));
     }
     return sumImpossibility(s);

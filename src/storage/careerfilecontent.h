@@ -12,9 +12,9 @@
 // A damaged file still gives what can safely be used: its first 100 whole records, each
 // numbered by its place, with any season that no game could have written emptied. No game
 // writes a count below zero, more completions than attempts, more touchdowns than completions,
-// more interceptions than incomplete passes (in the season's totals and in each pass type),
-// more yards than the pass type's longest gain a completion, more than 16 games, throws in a
-// season of no games, more than 42 attempts a game, or pass types that differ from the season
+// more interceptions than incomplete passes (in the season's totals and in each play type),
+// more yards than the play type's longest gain a completion, more than 16 games, throws in a
+// season of no games, more than 42 attempts a game, or play types that differ from the season
 // but for its throws judged with no play type (one a game at most, an attempt and perhaps an
 // interception). Nothing else is damage: the files of two copies of the game may outrun the
 // 15 seasons of a career, and records are not checked against seasons.

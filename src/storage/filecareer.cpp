@@ -218,8 +218,7 @@ bool FileCareer::loadCurrentSeason(const std::vector<SeasonStats>& seasons, Game
     for (std::size_t n = 1; n <= SeasonsInCareer; ++n) {
         const SeasonStats season = recordAt(seasons, n);
         if (season.games != GamesInSeason) {
-            for (std::size_t field = 0; field < SeasonSnapshotFields.size(); ++field)
-                state.*SeasonSnapshotFields[field] = season.*SeasonPassingFields[0][field];
+            state.season = season.total;
             state.seasonGames = season.games;
             state.seasonNumber = static_cast<std::int32_t>(n);
             return true;

@@ -18,18 +18,20 @@ template <typename T> bool raise(T& record, const T& value) {
 
 } // namespace
 
-bool checkBestGame(const GameState& game, CareerRecords& records) {
-    const FixedPoint4 percentage = completionPercentage(game.gameCompletions, game.gameAttempts);
-    bool broken = raise<std::int32_t>(records.mostGameYards, game.gameYards);
-    broken = raise<std::int32_t>(records.mostGameTouchdowns, game.gameTouchdowns) || broken;
-    raise<std::int32_t>(records.mostGameInterceptions, game.gameInterceptions);
-    broken = raise<std::int32_t>(records.mostInRow, game.longestInRow) || broken;
+bool checkBestGame(const GameState& state, CareerRecords& records) {
+    const GameLine& game = state.game;
+    const FixedPoint4 percentage = completionPercentage(game.completions, game.attempts);
+    bool broken = raise<std::int32_t>(records.mostGameYards, game.yards);
+    broken = raise<std::int32_t>(records.mostGameTouchdowns, game.touchdowns) || broken;
+    raise<std::int32_t>(records.mostGameInterceptions, game.interceptions);
+    broken = raise<std::int32_t>(records.mostInRow, state.longestInRow) || broken;
     broken = raise(records.bestGameCompletionPercentage, percentage) || broken;
     return broken;
 }
 
-void checkSeasonRecords(const SeasonStats& season, CareerRecords& records) {
-    const FixedPoint4 rating = seasonRating(season);
+void checkSeasonRecords(const SeasonStats& stats, CareerRecords& records) {
+    const SeasonLine& season = stats.total;
+    const FixedPoint4 rating = passerRating(season);
     const FixedPoint4 percentage = completionPercentage(season.completions, season.attempts);
     raise(records.mostSeasonTouchdowns, season.touchdowns);
     // Until a season with yards is on record, the first completed season sets the fewest

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "storage/seasonaddition.h"
 
+#include "play/gamestate.h"
 #include "storage/seasonstats.h"
 
 #include <algorithm>
@@ -15,12 +16,20 @@ void add(std::int32_t& total, std::int16_t count) {
     total = static_cast<std::int32_t>(std::min(std::int64_t{total} + count, most));
 }
 
+void add(SeasonLine& total, const GameLine& game) {
+    add(total.attempts, game.attempts);
+    add(total.completions, game.completions);
+    add(total.yards, game.yards);
+    add(total.touchdowns, game.touchdowns);
+    add(total.interceptions, game.interceptions);
+}
+
 } // namespace
 
 SeasonStats addGameToSeason(SeasonStats s, const GameState& g) {
-    for (std::size_t line = 0; line < SeasonPassingFields.size(); ++line)
-        for (std::size_t field = 0; field < SeasonPassingFields[line].size(); ++field)
-            add(s.*SeasonPassingFields[line][field], g.*GamePassingFields[line][field]);
+    add(s.total, g.game);
+    for (std::size_t type = 0; type < PlayType::Count; ++type)
+        add(s.byType[type], g.gameByType[type]);
     ++s.games;
     return s;
 }

@@ -5,17 +5,24 @@
 
 namespace {
 
+// A line's five counts in file order.
+constexpr auto visitLine = [](auto& line, auto&& visit) {
+    visit(line.attempts);
+    visit(line.completions);
+    visit(line.yards);
+    visit(line.touchdowns);
+    visit(line.interceptions);
+};
+
 // The fields in file order: the season's totals before Reserved, the one 16-bit field, and the
-// blocks of the play types after it.
+// lines of the play types after it.
 constexpr auto visitFields = [](auto& s, auto&& visit) {
     visit(s.number);
     visit(s.games);
-    for (const auto field : SeasonPassingFields[0])
-        visit(s.*field);
+    visitLine(s.total, visit);
     visit(s.reserved);
-    for (std::size_t line = 1; line < SeasonPassingFields.size(); ++line)
-        for (const auto field : SeasonPassingFields[line])
-            visit(s.*field);
+    for (auto& line : s.byType)
+        visitLine(line, visit);
 };
 
 } // namespace

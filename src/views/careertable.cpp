@@ -6,23 +6,23 @@
 
 namespace {
 
-// The counts of one row: the games and the passing counts, summed over a career in 64 bits.
+// The counts of one row: the games and the line of passing, summed over a career in 64 bits.
 struct RowCounts {
     std::int64_t games = 0;
-    PasserCounts passing;
+    CareerLine passing;
 };
 
 // Columns 3 to 11 of a row: the counts, the quotients and the rating of `line`.
 void fillFigures(CareerRow& row, const RowCounts& line, const QString& point) {
     const PassingTexts texts = passingTexts(line.passing, point);
     row.cells[1] = wholeText(line.games);
-    row.cells[2] = texts.completions;
-    row.cells[3] = texts.attempts;
+    row.cells[2] = texts.counts.completions;
+    row.cells[3] = texts.counts.attempts;
     row.cells[4] = texts.percentage;
-    row.cells[5] = texts.yards;
+    row.cells[5] = texts.counts.yards;
     row.cells[6] = texts.perAttempt;
-    row.cells[7] = texts.touchdowns;
-    row.cells[8] = texts.interceptions;
+    row.cells[7] = texts.counts.touchdowns;
+    row.cells[8] = texts.counts.interceptions;
     row.cells[9] = texts.rating;
 }
 
@@ -30,7 +30,7 @@ CareerRow seasonRow(const SeasonStats& season, const QString& point) {
     CareerRow row;
     row.key = wholeText(season.number);
     row.cells[0] = row.key;
-    fillFigures(row, {season.games, seasonCounts(season)}, point);
+    fillFigures(row, {season.games, season.total}, point);
     return row;
 }
 
@@ -46,7 +46,7 @@ CareerRow careerRow(const RowCounts& totals, const QString& point) {
 
 void addToTotals(RowCounts& totals, const SeasonStats& season) {
     totals.games += season.games;
-    totals.passing += seasonCounts(season);
+    totals.passing += season.total;
 }
 
 } // namespace

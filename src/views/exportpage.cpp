@@ -2,6 +2,7 @@
 #include "views/exportpage.h"
 
 #include "buildinfo.h"
+#include "play/playtype.h"
 #include "stats/numbertext.h"
 #include "stats/passerrating.h"
 #include "stats/percentage.h"
@@ -26,19 +27,19 @@ public:
     }
     void whole(std::int64_t count) { value(wholeText(count)); }
     void decimal(FixedPoint4 number) { value(decimalText(number, m_point)); }
-    void ratingCell(const PasserCounts& counts) { decimal(passerRating(counts)); }
+    void ratingCell(const CareerLine& line) { decimal(passerRating(line)); }
 
     // PCT, YDS, AVG, TD, INT and RAT of a season or of the career, after G, CMP and ATT.
-    void figures(const PasserCounts& counts) {
-        whole(counts.completions);
-        whole(counts.attempts);
-        decimal(completionPercentage(counts.completions, counts.attempts));
-        whole(counts.yards);
-        value(counts.attempts > 0 ? patternText(counts.yards, counts.attempts, u"###.0", m_point)
-                                  : QStringLiteral("0"));
-        whole(counts.touchdowns);
-        whole(counts.interceptions);
-        ratingCell(counts);
+    void figures(const CareerLine& line) {
+        whole(line.completions);
+        whole(line.attempts);
+        decimal(completionPercentage(line.completions, line.attempts));
+        whole(line.yards);
+        value(line.attempts > 0 ? patternText(line.yards, line.attempts, u"###.0", m_point)
+                                : QStringLiteral("0"));
+        whole(line.touchdowns);
+        whole(line.interceptions);
+        ratingCell(line);
     }
 
     QStringList lines() const { return m_lines; }
@@ -59,30 +60,29 @@ void writeHead(Page& page, const QString& name) {
               QStringLiteral(" | QB</font></strong></p>"));
     page.line(QStringLiteral("<table width=75% border=0>"));
     page.line(QStringLiteral("<tr bgcolor=#3333FF>"));
-    for (const char* label : {"SEASON", "G", "CMP", "ATT", "PCT", "YDS", "AVG", "TD", "INT", "RAT",
-                              "SRAT", "MRAT", "LRAT", "BRAT"})
+    for (const char* label : {"SEASON", "G", "CMP", "ATT", "PCT", "YDS", "AVG", "TD", "INT", "RAT"})
         page.heading(QString::fromLatin1(label));
+    for (const PlayTypeInfo& type : PlayTypes)
+        page.heading(QString::fromLatin1(type.pageCell));
     page.line(QStringLiteral("</tr>"));
 }
 
 struct Totals {
     std::int32_t games = 0;
-    PasserCounts all;
-    TypeCounts types;
+    CareerLine total;
+    std::array<CareerLine, PlayType::Count> byType{};
 };
 
 void writeSeason(Page& page, const SeasonStats& season, Totals& totals) {
-    const PasserCounts all = seasonCounts(season);
     page.line(QStringLiteral("<tr bgcolor=#CCCCCC>"));
     page.whole(season.number);
     page.whole(season.games);
-    page.figures(all);
+    page.figures(season.total);
     totals.games += season.games;
-    totals.all += all;
-    const TypeCounts types = typeCounts(season);
-    for (std::size_t t = 0; t < types.size(); ++t) {
-        page.ratingCell(types[t]);
-        totals.types[t] += types[t];
+    totals.total += season.total;
+    for (std::size_t type = 0; type < PlayType::Count; ++type) {
+        page.ratingCell(season.byType[type]);
+        totals.byType[type] += season.byType[type];
     }
     page.line(QStringLiteral("</tr>"));
 }
@@ -91,9 +91,9 @@ void writeCareer(Page& page, const Totals& totals) {
     page.line(QStringLiteral("<tr bgcolor=#00CC33>"));
     page.value(QStringLiteral("Career"));
     page.whole(totals.games);
-    page.figures(totals.all);
-    for (const PasserCounts& type : totals.types)
-        page.ratingCell(type);
+    page.figures(totals.total);
+    for (const CareerLine& line : totals.byType)
+        page.ratingCell(line);
     page.line(QStringLiteral("</tr></table>"));
 }
 

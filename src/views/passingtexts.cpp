@@ -2,6 +2,7 @@
 #include "views/passingtexts.h"
 
 #include "stats/numbertext.h"
+#include "stats/passerrating.h"
 
 namespace {
 
@@ -14,26 +15,23 @@ QString perAttemptText(std::int64_t numerator, std::int64_t attempts, QStringVie
     return patternText(numerator, attempts, pattern, point);
 }
 
-PassingTexts textsWith(const PasserCounts& counts, QStringView perAttempt, QString rating,
+PassingTexts textsWith(const CareerLine& line, QStringView perAttempt, QString rating,
                        const QString& point) {
-    return {wholeText(counts.attempts),
-            wholeText(counts.completions),
-            perAttemptText(counts.completions * 100, counts.attempts, perAttempt, point),
-            wholeText(counts.yards),
-            perAttemptText(counts.yards, counts.attempts, perAttempt, point),
-            wholeText(counts.touchdowns),
-            wholeText(counts.interceptions),
+    return {{wholeText(line.attempts), wholeText(line.completions), wholeText(line.yards),
+             wholeText(line.touchdowns), wholeText(line.interceptions)},
+            perAttemptText(line.completions * 100, line.attempts, perAttempt, point),
+            perAttemptText(line.yards, line.attempts, perAttempt, point),
             std::move(rating)};
 }
 
 } // namespace
 
-PassingTexts passingTexts(const PasserCounts& counts, const QString& point) {
-    return textsWith(counts, u"###.0", decimalText(passerRating(counts), point), point);
+PassingTexts passingTexts(const CareerLine& line, const QString& point) {
+    return textsWith(line, u"###.0", decimalText(passerRating(line), point), point);
 }
 
-PassingTexts columnPassingTexts(const PasserCounts& counts, const QString& point) {
+PassingTexts columnPassingTexts(const CareerLine& line, const QString& point) {
     const QString rating =
-        counts.attempts > 0 ? patternText(passerRating(counts), u"0.00", point) : noAttempt;
-    return textsWith(counts, u"0.0", rating, point);
+        line.attempts > 0 ? patternText(passerRating(line), u"0.00", point) : noAttempt;
+    return textsWith(line, u"0.0", rating, point);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "stats/passerrating.h"
+#include "stats/passingline.h"
 
 #include <QString>
 
@@ -9,20 +9,16 @@
 // with "###.0" (an en dash where there are no attempts to divide by), and the passer rating in
 // its shortest form.
 struct PassingTexts {
-    QString attempts;
-    QString completions;
+    PassingLine<QString> counts;
     QString percentage;
-    QString yards;
     QString perAttempt;
-    QString touchdowns;
-    QString interceptions;
     QString rating;
 };
 
 // `point` is the locale's decimal separator.
-PassingTexts passingTexts(const PasserCounts& counts, const QString& point);
+PassingTexts passingTexts(const CareerLine& line, const QString& point);
 
 // The same line for a column of figures that reads at a glance: Comp% and YPA always with one
 // decimal, the passer rating with two, each with a digit before the point (0.0, 37.2, 0.00);
 // an en dash for all three where there are no attempts.
-PassingTexts columnPassingTexts(const PasserCounts& counts, const QString& point);
+PassingTexts columnPassingTexts(const CareerLine& line, const QString& point);

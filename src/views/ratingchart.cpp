@@ -2,7 +2,8 @@
 #include "views/ratingchart.h"
 
 #include "stats/numbertext.h"
-#include "views/chartcolours.h"
+#include "views/chartstyle.h"
+#include "views/playtypetable.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -12,21 +13,6 @@
 #include <cmath>
 
 namespace {
-
-enum class Marker { Square, Triangle, Diamond, Cross, Circle };
-
-struct LineStyle {
-    Marker marker;
-    Qt::PenStyle pen;
-};
-
-// Short, Medium, Long, Blitz, All: beside its colour each line has a marker and a dash of its
-// own, for eyes that see no colour at all.
-const LineStyle lineStyles[PassLineCount] = {
-    {Marker::Square, Qt::DashLine},  {Marker::Triangle, Qt::DashDotLine},
-    {Marker::Diamond, Qt::DotLine},  {Marker::Cross, Qt::DashDotDotLine},
-    {Marker::Circle, Qt::SolidLine},
-};
 
 QColor qColor(const ChartColour& colour) {
     return {colour.red, colour.green, colour.blue};
@@ -38,37 +24,38 @@ constexpr double sameSpot = 0.5;
 constexpr int mostSeasonLabels = 15;
 constexpr int legendWidth = 104;
 
-void drawMarker(QPainter& painter, Marker marker, const QPointF& at) {
+void drawMarker(QPainter& painter, ChartMarker marker, const QPointF& at) {
     const double r = markerRadius;
     switch (marker) {
-    case Marker::Square:
+    case ChartMarker::Square:
         painter.drawRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r));
         break;
-    case Marker::Triangle:
+    case ChartMarker::Triangle:
         painter.drawPolygon(QPolygonF{
             {at.x(), at.y() - r - 1}, {at.x() + r + 1, at.y() + r}, {at.x() - r - 1, at.y() + r}});
         break;
-    case Marker::Diamond:
+    case ChartMarker::Diamond:
         painter.drawPolygon(QPolygonF{{at.x(), at.y() - r - 1},
                                       {at.x() + r + 1, at.y()},
                                       {at.x(), at.y() + r + 1},
                                       {at.x() - r - 1, at.y()}});
         break;
-    case Marker::Cross:
+    case ChartMarker::Cross:
         painter.drawLine(QPointF(at.x() - r, at.y() - r), QPointF(at.x() + r, at.y() + r));
         painter.drawLine(QPointF(at.x() - r, at.y() + r), QPointF(at.x() + r, at.y() - r));
         break;
-    case Marker::Circle:
+    case ChartMarker::Circle:
         painter.drawEllipse(at, r, r);
         break;
     }
 }
 
 void useStyle(QPainter& painter, std::size_t line, Qt::PenStyle penStyle) {
-    const QColor colour = qColor(RatingLineColours[line]);
+    const QColor colour = qColor(viewLineStyle(line).colour);
     painter.setPen(QPen(colour, 1.6, penStyle));
-    painter.setBrush(lineStyles[line].marker == Marker::Circle ? QBrush(colour)
-                                                               : QBrush(qColor(ChartBackground)));
+    painter.setBrush(viewLineStyle(line).marker == ChartMarker::Circle
+                         ? QBrush(colour)
+                         : QBrush(qColor(ChartBackground)));
 }
 
 } // namespace
@@ -161,7 +148,7 @@ void RatingChart::paintEvent(QPaintEvent*) {
         painter.drawText(plotArea(), Qt::AlignCenter | Qt::TextWordWrap, m_trend.emptyText);
         return;
     }
-    for (std::size_t line = 0; line < PassLineCount; ++line)
+    for (std::size_t line = 0; line < ViewLineCount; ++line)
         drawLine(painter, line);
     drawLegend(painter);
 }
@@ -211,25 +198,25 @@ void RatingChart::drawRatingAxis(QPainter& painter) const {
 
 void RatingChart::drawLine(QPainter& painter, std::size_t line) const {
     const std::vector<RatingPoint>& points = m_trend.lines[line].points;
-    useStyle(painter, line, lineStyles[line].pen);
+    useStyle(painter, line, viewLineStyle(line).dash);
     for (std::size_t i = 1; i < points.size(); ++i)
         // A season in which the pass was not thrown leaves a gap.
         if (points[i].season == points[i - 1].season + 1)
             painter.drawLine(pointPosition(points[i - 1]), pointPosition(points[i]));
     useStyle(painter, line, Qt::SolidLine);
     for (const RatingPoint& point : points)
-        drawMarker(painter, lineStyles[line].marker, pointPosition(point));
+        drawMarker(painter, viewLineStyle(line).marker, pointPosition(point));
 }
 
 void RatingChart::drawLegend(QPainter& painter) const {
     const double left = width() - legendWidth;
     const double rowHeight = QFontMetrics(font()).height() + 6;
-    for (std::size_t line = 0; line < PassLineCount; ++line) {
+    for (std::size_t line = 0; line < ViewLineCount; ++line) {
         const double y = plotArea().top() + rowHeight * (static_cast<double>(line) + 0.5);
-        useStyle(painter, line, lineStyles[line].pen);
+        useStyle(painter, line, viewLineStyle(line).dash);
         painter.drawLine(QPointF(left, y), QPointF(left + 24, y));
         useStyle(painter, line, Qt::SolidLine);
-        drawMarker(painter, lineStyles[line].marker, QPointF(left + 12, y));
+        drawMarker(painter, viewLineStyle(line).marker, QPointF(left + 12, y));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(left + 30, y - rowHeight / 2, legendWidth - 30, rowHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, m_trend.lines[line].name);

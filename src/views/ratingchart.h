@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-// The passer rating by season, drawn with one line per pass line: each has its own colour and
+// The passer rating by season, drawn with one line per view line: each has its own colour and
 // marker shape, so the lines can be told apart without colour. Hovering over a point tells its
 // value until the pointer leaves it or the chart changes size; the accessible description reads
 // every value.

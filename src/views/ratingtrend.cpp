@@ -2,20 +2,21 @@
 #include "views/ratingtrend.h"
 
 #include "stats/numbertext.h"
+#include "stats/passerrating.h"
 
 #include <QStringList>
 
 RatingTrend ratingTrend(const std::vector<SeasonStats>& seasons, const QString& note) {
     RatingTrend trend;
     trend.emptyText = note.isEmpty() ? QStringLiteral("No season has been played yet.") : note;
-    for (std::size_t line = 0; line < PassLineCount; ++line)
-        trend.lines[line].name = passLineName(line);
+    for (std::size_t line = 0; line < ViewLineCount; ++line)
+        trend.lines[line].name = viewLineName(line);
     for (const int number : playedSeasons(seasons)) {
-        const PassLines lines = passLines(seasons[static_cast<std::size_t>(number) - 1]);
-        for (std::size_t line = 0; line < PassLineCount; ++line)
+        const SeasonStats& season = seasons[static_cast<std::size_t>(number) - 1];
+        for (std::size_t line = 0; line < ViewLineCount; ++line)
             // A pass never thrown that season has no rating to show, only a gap.
-            if (lines[line].attempts > 0)
-                trend.lines[line].points.push_back({number, passerRating(lines[line])});
+            if (viewLine(season, line).attempts > 0)
+                trend.lines[line].points.push_back({number, passerRating(viewLine(season, line))});
         trend.lastSeason = number;
     }
     return trend;

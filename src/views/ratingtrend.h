@@ -3,7 +3,7 @@
 
 #include "stats/fixedpoint4.h"
 #include "storage/seasonstats.h"
-#include "views/passtypetable.h"
+#include "views/playtypetable.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,16 +16,16 @@ struct RatingPoint {
     FixedPoint4 rating;
 };
 
-// One pass line across the seasons: a point for every played season in which it was thrown.
+// One view line across the seasons: a point for every played season in which it was thrown.
 struct RatingLine {
     QString name;
     std::vector<RatingPoint> points;
 };
 
-// The chart of passer rating by season: seasons 1 to `lastSeason` across, one line per pass line.
+// The chart of passer rating by season: seasons 1 to `lastSeason` across, one line per view line.
 struct RatingTrend {
     int lastSeason = 0; // 0: no season has been played
-    std::array<RatingLine, PassLineCount> lines;
+    std::array<RatingLine, ViewLineCount> lines;
     QString emptyText; // shown in place of the lines when there is nothing to plot
 };
 

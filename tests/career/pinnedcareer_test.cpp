@@ -17,7 +17,7 @@
 #include "storage/seasoncodec.h"
 #include "views/careertable.h"
 #include "views/exportwriter.h"
-#include "views/passtypetable.h"
+#include "views/playtypetable.h"
 
 #include <QDir>
 #include <QLocale>
@@ -175,13 +175,8 @@ private:
         const auto records = recordTexts(copy().career.loadRecords(), m_point);
         transcript << QStringLiteral("  ") +
                           QStringList(records.begin(), records.end()).join(QStringLiteral(" | "));
-        for (const PassTypeRow& row : passTypeRows(seasons, CareerSpan, m_point)) {
-            const PassingTexts& t = row.texts;
-            transcript << QStringList{QStringLiteral(" "), row.name, t.attempts,   t.completions,
-                                      t.percentage,        t.yards,  t.perAttempt, t.touchdowns,
-                                      t.interceptions,     t.rating}
-                              .join(u' ');
-        }
+        for (const PlayTypeRow& row : playTypeRows(seasons, CareerSpan, m_point))
+            transcript << (QStringList{QStringLiteral(" ")} + row.cells()).join(u' ');
     }
 
     QString m_dir;

@@ -77,7 +77,7 @@ QString drawn(const QString& rule, const QList<double>& in, RandomSource& random
     if (rule == u"drawfloor")
         return QString::number(drawFloorPlusOne(random, first));
     if (rule == u"playtype")
-        return PlayType::name(drawPlayType(random));
+        return PlayType::caption(drawPlayType(random));
     if (rule == u"grade")
         return QString::number(
             gradeThrow(random, distanceFromTarget(first), static_cast<std::int16_t>(in[1])));
@@ -89,7 +89,7 @@ QString drawn(const QString& rule, const QList<double>& in, RandomSource& random
         unknownWord(QStringLiteral("draw rule"), rule);
     drawSpeeds(random, state);
     QStringList speeds;
-    for (std::int16_t type = PlayType::Short; type <= PlayType::Blitz; ++type)
+    for (std::int16_t type = PlayType::Short; PlayType::isSnap(type); ++type)
         speeds << QString::number(speedOf(state, type));
     return speeds.join(u' ');
 }
@@ -209,9 +209,9 @@ void RulesTest::initTestCase() {
     MixingRandomSource random(20261206);
     GameState state;
     for (int i = 0; i < seededDraws; ++i) {
-        ++m_seededOutcomes[PlayType::name(drawPlayType(random))];
+        ++m_seededOutcomes[PlayType::caption(drawPlayType(random))];
         drawSpeeds(random, state);
-        ++m_seededOutcomes[QStringLiteral("speed %1").arg(state.shortSpeed)];
+        ++m_seededOutcomes[QStringLiteral("speed %1").arg(speedOf(state, PlayType::Short))];
         drawMaxThrows(random, state);
         ++m_seededOutcomes[QStringLiteral("attempts %1").arg(state.maxThrows)];
     }

@@ -49,25 +49,17 @@ struct Outcome {
 // Runs the operation on a career of one season of `games` games while `point` fails at call `at`.
 Outcome perform(const QString& operation, int games, const QByteArray& point, int error, int at) {
     QTemporaryDir dir;
-    // Season 1: games, attempts, completions, yards.
-    write(dir.filePath("gdk.dat"), encodeSeason({.number = 1,
-                                                 .games = games,
-                                                 .attempts = 30 * games,
-                                                 .completions = 20 * games,
-                                                 .yards = 250 * games,
-                                                 .blitzAttempts = 30 * games,
-                                                 .blitzCompletions = 20 * games,
-                                                 .blitzYards = 250 * games}));
+    // Season 1: games, attempts, completions, yards, all of them blitzes.
+    const SeasonLine season{30 * games, 20 * games, 250 * games};
+    write(dir.filePath("gdk.dat"),
+          encodeSeason(
+              {.number = 1, .games = games, .total = season, .byType = {{{}, {}, {}, season}}}));
     write(dir.filePath("gdk.rec"), QByteArray::fromHex("2c01").leftJustified(52, 0)); // 300 yards
     write(dir.filePath("gdk.html"), "<p>the page of an earlier export</p>\r\n");
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
-    const GameState game{.gameAttempts = 32,
-                         .gameCompletions = 25,
-                         .gameYards = 420,
-                         .gameBlitzAttempts = 32,
-                         .gameBlitzCompletions = 25,
-                         .gameBlitzYards = 420};
+    const GameLine blitzes{32, 25, 420};
+    const GameState game{.game = blitzes, .gameByType = {{{}, {}, {}, blitzes}}};
     GameState state;
     Outcome o;
     o.before = careerFiles(dir.path());

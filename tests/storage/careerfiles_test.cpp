@@ -33,8 +33,8 @@
 namespace {
 
 // One throw judged with no play type (New Game during a snap), intercepted.
-const GameState aGame{
-    .gameAttempts = 30, .gameInterceptions = 1, .gameShortAttempts = 5, .gameBlitzAttempts = 24};
+const GameState aGame{.game = {.attempts = 30, .interceptions = 1},
+                      .gameByType = {{{.attempts = 5}, {}, {}, {.attempts = 24}}}};
 
 // The ten records in file order, percentages and ratings in hundredths.
 QString recordsText(const CareerRecords& r) {
@@ -58,8 +58,8 @@ QByteArray fileOf(const QString& recipe) {
                 const auto n = std::int32_t(bytes.size() / SeasonRecordSize + 1);
                 bytes += encodeSeason({.number = part.size() > 3 ? number(3) : n,
                                        .games = number(1),
-                                       .attempts = number(2),
-                                       .shortAttempts = number(2)});
+                                       .total = {.attempts = number(2)},
+                                       .byType = {{{.attempts = number(2)}}}});
             }
         } else if (part[0] == QStringLiteral("records")) {
             bytes += encodeRecords({number(1), 0, 0, 0, {}, 0, 0, 0, {}, {}});
@@ -100,18 +100,12 @@ private:
 
 // A season of impossible-seasons.txt: the table's possible season with the row's changes.
 SeasonStats changedSeason(const QString& changes) {
-    SeasonStats s{.number = 1,
-                  .games = 2,
-                  .attempts = 60,
-                  .completions = 30,
-                  .yards = 400,
-                  .touchdowns = 3,
-                  .interceptions = 2};
-    const int types[4][5] = {
-        {15, 10, 80, 1, 0}, {15, 8, 100, 1, 1}, {15, 6, 120, 0, 1}, {14, 6, 100, 1, 0}};
-    for (std::size_t line = 1; line < SeasonPassingFields.size(); ++line)
-        for (std::size_t field = 0; field < 5; ++field)
-            s.*SeasonPassingFields[line][field] = types[line - 1][field];
+    SeasonStats s{
+        .number = 1,
+        .games = 2,
+        .total = {60, 30, 400, 3, 2},
+        .byType = {
+            {{15, 10, 80, 1, 0}, {15, 8, 100, 1, 1}, {15, 6, 120, 0, 1}, {14, 6, 100, 1, 0}}}};
     const QStringList lines{"short", "medium", "long", "blitz"};
     const QStringList fields{"att", "comp", "yds", "td", "int"};
     for (const QString& change : changes.split(u' ', Qt::SkipEmptyParts)) {
@@ -121,14 +115,17 @@ SeasonStats changedSeason(const QString& changes) {
             (name == u"season" ? s.number : s.games) = value;
             continue;
         }
-        qsizetype line = 0;
-        while (line < lines.size() && !name.startsWith(lines[line]))
-            ++line;
-        line = line == lines.size() ? 0 : line + 1;
-        const qsizetype field = fields.indexOf(line ? name.mid(lines[line - 1].size()) : name);
+        qsizetype type = 0;
+        while (type < lines.size() && !name.startsWith(lines[type]))
+            ++type;
+        SeasonLine& l = type < lines.size() ? s.byType[std::size_t(type)] : s.total;
+        const qsizetype field =
+            fields.indexOf(type < lines.size() ? name.mid(lines[type].size()) : name);
         if (field < 0)
             unknownWord(QStringLiteral("field"), name);
-        s.*SeasonPassingFields[std::size_t(line)][std::size_t(field)] = value;
+        std::int32_t* counts[] = {&l.attempts, &l.completions, &l.yards, &l.touchdowns,
+                                  &l.interceptions};
+        *counts[field] = value;
     }
     return s;
 }
@@ -193,13 +190,14 @@ void CareerFilesTest::recordsFallOnlyToStrictlyBetter() {
         };
         const auto count = [&](const char* column) { return std::int16_t(at(column)); };
         if (tableChoice({"season", "game"}, QStringLiteral("check"), row[0]) == 1) {
-            const GameState game{count("att"), count("comp"), count("yds"),
-                                 count("td"),  count("int"),  count("row")};
+            const GameState game{
+                .game = {count("att"), count("comp"), count("yds"), count("td"), count("int")},
+                .longestInRow = count("row")};
             QCOMPARE(checkBestGame(game, records), tableYes(row[header.indexOf("broken")]));
         } else {
-            // number, games, attempts, completions, yards, touchdowns, interceptions
-            checkSeasonRecords({0, 16, at("att"), at("comp"), at("yds"), at("td"), at("int")},
-                               records);
+            checkSeasonRecords(
+                {.games = 16, .total = {at("att"), at("comp"), at("yds"), at("td"), at("int")}},
+                records);
         }
         QCOMPARE(recordsText(records), row.last());
     }
@@ -230,7 +228,7 @@ void CareerFilesTest::damagedFilesAreToldAndKept() {
     tableChoice({"open", "peek", "records"}, QStringLiteral("reader"), reader);
     if (reader == QStringLiteral("open") && c.career.openStats(s) == SeasonOpening::Open)
         QTEST(QString::asprintf("season %d, %d games, %d attempts", s.seasonNumber, s.seasonGames,
-                                s.seasonAttempts),
+                                s.season.attempts),
               "reads");
     else if (reader == QStringLiteral("peek"))
         QTEST(QStringLiteral("%1 seasons").arg(c.career.peekSeasons().seasons.size()), "reads");
@@ -362,7 +360,7 @@ void CareerFilesTest::aFailedSaveIsOfferedAgainAndGivenUpWhole() {
     c.messenger.setRetries(1);
     QVERIFY(c.career.saveStats(aGame));
     setFileFault({});
-    QCOMPARE(decodeSeason(contents(c.dat())).attempts, 60);
+    QCOMPARE(decodeSeason(contents(c.dat())).total.attempts, 60);
     // Failed twice, given up; failed once, retried, saved.
     QCOMPARE(c.messenger.titles(), QStringList(4, QStringLiteral("Game Not Saved")));
     QVERIFY(c.messenger.messages()[0].text.contains(c.dat() + ": Input/output error"));

@@ -22,7 +22,7 @@ public:
         calls << QStringLiteral("save");
         if (!keeps)
             return false;
-        savedAttempts = state.gameAttempts;
+        savedAttempts = state.game.attempts;
         ++saved;
         return true;
     }

@@ -5,18 +5,17 @@
 // career test.
 #include "support/datatable.h"
 #include "support/filebytes.h"
-#include "support/passtypeseasons.h"
+#include "support/playtypeseasons.h"
 #include "support/recordingmessenger.h"
-#include "support/seasonbuilder.h"
 
 #include "storage/filecareer.h"
 #include "storage/recordswindow.h"
 #include "views/careerwindow.h"
-#include "views/chartcolours.h"
+#include "views/chartstyle.h"
 #include "views/exportpage.h"
 #include "views/exportwriter.h"
 #include "views/howtoplay.h"
-#include "views/passtypeswindow.h"
+#include "views/playtypeswindow.h"
 #include "views/ratingchart.h"
 
 #include <QComboBox>
@@ -39,7 +38,9 @@ std::vector<SeasonStats> storedSeasons(const QString& records) {
         if (n.size() != 7)
             unknownWord(QStringLiteral("season of seven figures"), record);
         const auto at = [&n](int i) { return tableInt(n[i]); };
-        result.push_back(season(at(0), at(1), at(2), at(3), at(4), at(5), at(6)));
+        // number, games, completions, attempts, yards, touchdowns, interceptions
+        result.push_back(
+            {.number = at(0), .games = at(1), .total = {at(3), at(2), at(4), at(5), at(6)}});
     }
     return result;
 }
@@ -76,7 +77,7 @@ QStringList shownRecords(const RecordsWindow& window) {
 
 // The rows Pass Types lists for `span`, its cells joined by ", "; none where the window offers
 // no such span. Every figure must stand right-aligned, and all five rows in view.
-QString passTypeRowsShown(PassTypesWindow& window, int span) {
+QString passTypeRowsShown(PlayTypesWindow& window, int span) {
     auto* spans = window.findChild<QComboBox*>(QStringLiteral("cboSpan"));
     const int choice = spans->findData(span);
     if (choice < 0)
@@ -291,13 +292,13 @@ void ViewsTest::passTypes() {
     else
         write(career.seasonsPath(),
               file == u"empty" ? QByteArray()
-                               : twoSeasonsOfPassTypes() +
+                               : twoSeasonsOfPlayTypes() +
                                      (file == u"damaged" ? encodeSeason({.number = 3, .games = 17})
                                                          : QByteArray()));
     const PeekedSeasons peeked = career.peekSeasons();
     if (span == u"note") {
         // Above the table, or in place of a chart with nothing to plot.
-        PassTypesWindow window(peeked, point);
+        PlayTypesWindow window(peeked, point);
         const auto* note = window.findChild<QLabel*>(QStringLiteral("lblNote"));
         QString shown =
             note->isVisibleTo(&window)
@@ -310,7 +311,7 @@ void ViewsTest::passTypes() {
         QCOMPARE(ratingTrendDescription(ratingTrend(peeked.seasons, peeked.note), point), texts);
         return;
     }
-    PassTypesWindow window(peeked, point);
+    PlayTypesWindow window(peeked, point);
     window.show();
     QCOMPARE(passTypeRowsShown(window, tableInt(span)), texts);
 }
@@ -330,7 +331,7 @@ void ViewsTest::aPointsTooltipGoesWithThePointerOrAResize() {
     QTemporaryDir dir;
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
-    write(career.seasonsPath(), twoSeasonsOfPassTypes());
+    write(career.seasonsPath(), twoSeasonsOfPlayTypes());
     RatingChart chart(ratingTrend(career.peekSeasons().seasons), QStringLiteral("."));
     chart.resize(560, 240);
     chart.show();
@@ -356,7 +357,9 @@ void ViewsTest::aPointsTooltipGoesWithThePointerOrAResize() {
 void ViewsTest::theLineColoursStayApart() {
     QFETCH(QString, colours);
     QFETCH(QString, fails);
-    std::vector<ChartColour> palette(RatingLineColours.begin(), RatingLineColours.end());
+    std::vector<ChartColour> palette;
+    for (std::size_t line = 0; line < ViewLineCount; ++line)
+        palette.push_back(viewLineStyle(line).colour);
     if (colours != u"chart") {
         palette.clear();
         for (const QString& name : colours.split(u' ')) {

@@ -2,36 +2,43 @@
 #include "gamecsv.h"
 
 #include "play/gamestate.h"
+#include "play/throwrules.h"
 
 #include <QStringList>
 
 namespace {
 
-// The twenty block counters, named as the game state names them.
-QStringList blockNames() {
-    QStringList names;
-    for (const char* type : {"Short", "Medium", "Long", "Blitz"})
-        for (const char* counter : {"Attempts", "Completions", "Yards", "TDs", "INTs"})
-            names << QStringLiteral("Game%1%2").arg(QLatin1String(type), QLatin1String(counter));
-    return names;
+const char* const counterNames[] = {"Attempts", "Completions", "Yards", "TDs", "INTs"};
+
+void addCounts(QStringList& cells, const GameLine& l) {
+    for (const std::int16_t count :
+         {l.attempts, l.completions, l.yards, l.touchdowns, l.interceptions})
+        cells << QString::number(count);
 }
 
 } // namespace
 
 QString gameCsvHeader() {
-    return QStringLiteral("MaxThrows,ShortSpeed,MediumSpeed,LongSpeed,BlitzSpeed,GameAttempts,"
-                          "GameCompletions,GameYards,GameTDs,GameINTs,LongestInRow,") +
-           blockNames().join(u',');
+    QStringList names{QStringLiteral("MaxThrows")};
+    for (const PlayTypeInfo& type : PlayTypes)
+        names << QLatin1String(type.name) + QStringLiteral("Speed");
+    for (const char* counter : counterNames)
+        names << QStringLiteral("Game") + QLatin1String(counter);
+    names << QStringLiteral("LongestInRow");
+    for (const PlayTypeInfo& type : PlayTypes)
+        for (const char* counter : counterNames)
+            names
+                << QStringLiteral("Game%1%2").arg(QLatin1String(type.name), QLatin1String(counter));
+    return names.join(u',');
 }
 
 QString gameCsvLine(const GameState& s) {
-    QStringList cells;
-    for (const std::int16_t value :
-         {s.maxThrows, s.shortSpeed, s.mediumSpeed, s.longSpeed, s.blitzSpeed, s.gameAttempts,
-          s.gameCompletions, s.gameYards, s.gameTouchdowns, s.gameInterceptions, s.longestInRow})
-        cells << QString::number(value);
-    for (std::size_t line = 1; line < GamePassingFields.size(); ++line)
-        for (const auto field : GamePassingFields[line])
-            cells << QString::number(s.*field);
+    QStringList cells{QString::number(s.maxThrows)};
+    for (std::int16_t type = PlayType::Short; PlayType::isSnap(type); ++type)
+        cells << QString::number(speedOf(s, type));
+    addCounts(cells, s.game);
+    cells << QString::number(s.longestInRow);
+    for (const GameLine& line : s.gameByType)
+        addCounts(cells, line);
     return cells.join(u',');
 }

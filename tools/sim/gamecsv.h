@@ -5,7 +5,7 @@
 
 struct GameState;
 
-// The simulator's per-game line: the draws of the game, its totals and its twenty
-// per-play-type counters.
+// The simulator's per-game line: the draws of the game, its totals and the line of each play
+// type.
 QString gameCsvHeader();
 QString gameCsvLine(const GameState& state);

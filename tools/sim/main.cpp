@@ -27,20 +27,16 @@ std::unique_ptr<MixingRandomSource> makeRandom(const SimOptions& options) {
 
 struct Totals {
     int games = 0;
-    PasserCounts counts;
+    CareerLine passing;
 
     void add(const GameState& s) {
         ++games;
-        counts.attempts += s.gameAttempts;
-        counts.completions += s.gameCompletions;
-        counts.yards += s.gameYards;
-        counts.touchdowns += s.gameTouchdowns;
-        counts.interceptions += s.gameInterceptions;
+        passing += s.game;
     }
 };
 
 void printSummary(const Totals& totals, QTextStream& err) {
-    const PasserCounts& c = totals.counts;
+    const CareerLine& c = totals.passing;
     err << "games " << totals.games << ", " << c.completions << " of " << c.attempts
         << " attempts, " << c.yards << " yards, " << c.touchdowns << " TD, " << c.interceptions
         << " INT, rating " << decimalText(passerRating(c), QStringLiteral(".")) << '\n';

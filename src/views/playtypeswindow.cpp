@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "views/passtypeswindow.h"
+#include "views/playtypeswindow.h"
 
 #include "app/screenfit.h"
 #include "app/uifonts.h"
-#include "views/passtypetable.h"
+#include "views/playtypetable.h"
 #include "views/ratingchart.h"
 #include "views/statslist.h"
 
@@ -20,11 +20,6 @@ namespace {
 const char* const captions[] = {"Pass", "Att", "Comp", "Comp%", "Yds",
                                 "YPA",  "TD",  "Int",  "Rating"};
 
-QStringList cellsOf(const PassingTexts& t) {
-    return {t.attempts,   t.completions, t.percentage,    t.yards,
-            t.perAttempt, t.touchdowns,  t.interceptions, t.rating};
-}
-
 // The names to the left; the figures to the right, so that their points line up.
 Qt::Alignment figureAlignment(int column) {
     return (column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
@@ -32,7 +27,7 @@ Qt::Alignment figureAlignment(int column) {
 
 } // namespace
 
-PassTypesWindow::PassTypesWindow(PeekedSeasons peeked, QString decimalPoint, QWidget* parent)
+PlayTypesWindow::PlayTypesWindow(PeekedSeasons peeked, QString decimalPoint, QWidget* parent)
     : QDialog(parent), m_seasons(std::move(peeked.seasons)),
       m_decimalPoint(std::move(decimalPoint)) {
     setObjectName(QStringLiteral("frmPassTypes"));
@@ -67,46 +62,45 @@ PassTypesWindow::PassTypesWindow(PeekedSeasons peeked, QString decimalPoint, QWi
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note);
     layout->addLayout(spanRow);
-    layout->addWidget(m_passTypeList);
+    layout->addWidget(m_playTypeList);
     layout->addWidget(chart, 1);
     layout->addLayout(buttonRow);
 
-    connect(m_spanBox, &QComboBox::currentIndexChanged, this, &PassTypesWindow::showSpan);
+    connect(m_spanBox, &QComboBox::currentIndexChanged, this, &PlayTypesWindow::showSpan);
     buildSpans();
     fitToScreen(*this, sizeHint());
 }
 
-void PassTypesWindow::buildTable() {
-    m_passTypeList = new QTreeWidget(this);
-    m_passTypeList->setObjectName(QStringLiteral("lvwPassTypes"));
-    m_passTypeList->setAccessibleName(tr("Passing by pass type"));
-    setUpStatsList(*m_passTypeList);
-    m_passTypeList->setColumnCount(static_cast<int>(std::size(captions)));
-    QTreeWidgetItem* header = m_passTypeList->headerItem();
+void PlayTypesWindow::buildTable() {
+    m_playTypeList = new QTreeWidget(this);
+    m_playTypeList->setObjectName(QStringLiteral("lvwPassTypes"));
+    m_playTypeList->setAccessibleName(tr("Passing by pass type"));
+    setUpStatsList(*m_playTypeList);
+    m_playTypeList->setColumnCount(static_cast<int>(std::size(captions)));
+    QTreeWidgetItem* header = m_playTypeList->headerItem();
     for (int column = 0; column < static_cast<int>(std::size(captions)); ++column) {
         header->setText(column, QString::fromLatin1(captions[column]));
         header->setTextAlignment(column, figureAlignment(column));
     }
-    m_passTypeList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_passTypeList->header()->setStretchLastSection(false);
-    m_passTypeList->header()->setMinimumSectionSize(32);
-    m_passTypeList->header()->setSectionResizeMode(QHeaderView::Stretch);
-    m_passTypeList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_passTypeList->setFixedHeight(statsListHeight(*m_passTypeList, PassLineCount));
+    m_playTypeList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_playTypeList->header()->setStretchLastSection(false);
+    m_playTypeList->header()->setMinimumSectionSize(32);
+    m_playTypeList->header()->setSectionResizeMode(QHeaderView::Stretch);
+    m_playTypeList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_playTypeList->setFixedHeight(statsListHeight(*m_playTypeList, ViewLineCount));
 }
 
-void PassTypesWindow::buildSpans() {
+void PlayTypesWindow::buildSpans() {
     m_spanBox->addItem(QStringLiteral("Career"), CareerSpan);
     for (const int season : playedSeasons(m_seasons))
         m_spanBox->addItem(QStringLiteral("Season %1").arg(season), season);
 }
 
-void PassTypesWindow::showSpan(int index) {
-    m_passTypeList->clear();
+void PlayTypesWindow::showSpan(int index) {
+    m_playTypeList->clear();
     const int span = m_spanBox->itemData(index).toInt();
-    for (const PassTypeRow& row : passTypeRows(m_seasons, span, m_decimalPoint)) {
-        auto* item =
-            new QTreeWidgetItem(m_passTypeList, QStringList{row.name} + cellsOf(row.texts));
+    for (const PlayTypeRow& row : playTypeRows(m_seasons, span, m_decimalPoint)) {
+        auto* item = new QTreeWidgetItem(m_playTypeList, row.cells());
         for (int column = 0; column < item->columnCount(); ++column)
             item->setTextAlignment(column, figureAlignment(column));
     }

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "storage/seasoncodec.h"
+
+#include <QByteArray>
+
+// gdk.dat of a full first season and a second of three games; the long pass was never thrown,
+// and one throw of the first season came after a new game stopped its snap, so it has no type.
+// Each line: attempts, completions, yards, touchdowns and interceptions.
+inline QByteArray twoSeasonsOfPlayTypes() {
+    return encodeSeason(
+               {.number = 1,
+                .games = 16,
+                .total = {201, 128, 1600, 10, 7},
+                .byType = {{{100, 70, 600, 3, 2}, {80, 50, 700, 4, 3}, {}, {20, 8, 300, 3, 2}}}}) +
+           encodeSeason(
+               {.number = 2,
+                .games = 3,
+                .total = {75, 50, 520, 4, 2},
+                .byType = {{{40, 30, 250, 1, 0}, {30, 18, 210, 2, 1}, {}, {5, 2, 60, 1, 1}}}});
+}

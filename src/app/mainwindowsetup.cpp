@@ -131,7 +131,7 @@ void MainWindow::buildMenu() {
         const char* caption = nullptr;
         QKeyCombination shortcut = Qt::Key_unknown;
         void (MainWindow::*command)() = nullptr;
-        QAction* MainWindow::*member = nullptr;
+        QAction** kept = nullptr;
     };
     struct Menu {
         const char* name;
@@ -146,7 +146,7 @@ void MainWindow::buildMenu() {
           {"mnuExportHTML", "Ex&port Stats", Qt::CTRL | Qt::Key_H, &MainWindow::exportStats},
           {"mnuFileLine3"},
           {"mnuClear", "&Clear Career Stats", Qt::Key_unknown, &MainWindow::clearCareer,
-           &MainWindow::m_clearAction},
+           &m_clearAction},
           {"mnuFileLine2"},
           {"mnuExit", "E&xit", Qt::CTRL | Qt::Key_X, &MainWindow::exitGame}}},
         {"mnuView",
@@ -172,8 +172,8 @@ void MainWindow::buildMenu() {
                 action->setShortcut(item.shortcut);
             if (item.command)
                 connect(action, &QAction::triggered, this, item.command);
-            if (item.member)
-                this->*item.member = action;
+            if (item.kept)
+                *item.kept = action;
         }
     }
 }

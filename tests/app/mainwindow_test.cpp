@@ -5,6 +5,7 @@
 #include "support/datatable.h"
 #include "support/filebytes.h"
 #include "support/playtypedraw.h"
+#include "support/playtypeseasons.h"
 #include "support/scriptedrandom.h"
 
 #include "app/accessibilitymirror.h"
@@ -135,7 +136,7 @@ struct Window : Messenger {
         else if (verb == "snapshot")
             snapshot = careerFiles();
         else if (verb == "seasons") // gdk.dat with seasons of these numbers of games
-            writeSeasons(line.words.mid(1));
+            write(career.seasonsPath(), seasonsOfGames(line.words.mid(1)));
         else
             unknownWord(QStringLiteral("action"), verb);
     }
@@ -193,12 +194,6 @@ struct Window : Messenger {
             files << (QFileInfo::exists(dir.filePath(name)) ? contents(dir.filePath(name))
                                                             : QByteArray("absent"));
         return files;
-    }
-    void writeSeasons(const QStringList& games) {
-        QByteArray bytes;
-        for (qsizetype i = 0; i < games.size(); ++i)
-            bytes += encodeSeason({.number = int(i + 1), .games = tableInt(games[i])});
-        write(career.seasonsPath(), bytes);
     }
 
     // `? WHAT = VALUE`, `? WHAT ^ VALUE` (starts with) or `? WHAT NAME=VALUE...`.

@@ -7,6 +7,7 @@
 // and its transcript holds everything the game showed and wrote after each of them.
 #include "support/datatable.h"
 #include "support/filebytes.h"
+#include "support/playtypeseasons.h"
 
 #include "play/gamesession.h"
 #include "play/randomsource.h"
@@ -89,7 +90,7 @@ public:
         else if (verb == "locale") // the decimal point of the copies started after it
             m_point = localeNamed(line.value(1)).decimalPoint();
         else if (verb == "seasons") // gdk.dat with seasons of these numbers of games
-            writeSeasons(line.mid(1));
+            write(path(QStringLiteral("gdk.dat")), seasonsOfGames(line.mid(1)));
         else if (verb == "append") // FILE HEX: bytes added to the end of a career file
             write(path(line.value(1)), contents(path(line.value(1))) + hexBytes(line.value(2)));
         else if (verb == "files")
@@ -147,12 +148,6 @@ private:
         else
             unknownWord(QStringLiteral("step"), verb);
         transcript << shownInFull(session);
-    }
-    void writeSeasons(const QStringList& games) {
-        QByteArray bytes;
-        for (qsizetype i = 0; i < games.size(); ++i)
-            bytes += encodeSeason({.number = int(i + 1), .games = tableInt(games[i])});
-        write(path(QStringLiteral("gdk.dat")), bytes);
     }
     // Every file in the directory; the page as text with its line ends shown, the others in hex.
     void listFiles() {

@@ -2,8 +2,18 @@
 #pragma once
 
 #include "storage/seasoncodec.h"
+#include "support/datatable.h"
 
 #include <QByteArray>
+
+// gdk.dat of seasons numbered from 1, each of the number of games a word of a table gives and
+// without a throw: a career as far along as a test needs it.
+inline QByteArray seasonsOfGames(const QStringList& games) {
+    QByteArray bytes;
+    for (qsizetype i = 0; i < games.size(); ++i)
+        bytes += encodeSeason({.number = int(i + 1), .games = tableInt(games[i])});
+    return bytes;
+}
 
 // gdk.dat of a full first season and a second of three games; the long pass was never thrown,
 // and one throw of the first season came after a new game stopped its snap, so it has no type.

@@ -64,6 +64,13 @@ QString moveAdvice(const QString& directory, const QStringList& files) {
 
 using enum Message::Kind;
 
+// What the player is told of a damaged file: what is wrong with it, and what became of it.
+Message damageNotice(const QString& path, const QString& problem, const QString& outcome) {
+    return {Warning, damagedTitle,
+            QStringLiteral("%1 is damaged: %2.\n").arg(QDir::toNativeSeparators(path), problem) +
+                outcome};
+}
+
 // What a read does with a file it finds damaged.
 enum class OnDamage {
     MendLocked,  // keeps a copy and rewrites it; the caller holds the file's lock
@@ -94,11 +101,10 @@ Result<QByteArray> keepDamaged(const QString& path, const QString& problem,
     if (Result<> written = replaceFile(path, mended, layout.longest); !written.ok())
         return written.failure();
     Result<QByteArray> kept = mended;
-    kept.tell({Warning, damagedTitle,
-               QStringLiteral("%1 is damaged: %2.\nIt has been kept as %3, and the game "
-                              "goes on with what could be read.")
-                   .arg(QDir::toNativeSeparators(path), problem,
-                        QDir::toNativeSeparators(copy.value()))});
+    kept.tell(damageNotice(path, problem,
+                           QStringLiteral("It has been kept as %1, and the game goes on with "
+                                          "what could be read.")
+                               .arg(QDir::toNativeSeparators(copy.value()))));
     return kept;
 }
 
@@ -121,10 +127,9 @@ Result<QByteArray> readAndMend(const QString& path, const Layout& layout, OnDama
         return Failure{failureText(path, QStringLiteral("it is damaged: ") + problem)};
     case OnDamage::LeaveAlone: {
         Result<QByteArray> left = read;
-        left.tell({Warning, damagedTitle,
-                   QStringLiteral("%1 is damaged: %2.\nIt is left as it is, and this view shows "
-                                  "what could be read.")
-                       .arg(QDir::toNativeSeparators(path), problem)});
+        left.tell(damageNotice(path, problem,
+                               QStringLiteral("It is left as it is, and this view shows what "
+                                              "could be read.")));
         return left;
     }
     case OnDamage::MendLocking:

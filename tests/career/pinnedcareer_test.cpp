@@ -15,61 +15,34 @@
 #include "storage/filecareer.h"
 #include "storage/messenger.h"
 #include "storage/recordtexts.h"
-#include "storage/seasoncodec.h"
 #include "views/careertable.h"
 #include "views/exportwriter.h"
 #include "views/playtypetable.h"
 
-#include <QDir>
 #include <QLocale>
-#include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
-
-// Writes every message into the transcript, with the records file as it stands at that moment.
-class TranscriptMessenger final : public Messenger {
-public:
-    TranscriptMessenger(QString recordsPath, QStringList& transcript)
-        : m_recordsPath(std::move(recordsPath)), m_transcript(transcript) {}
-    bool show(const Message& message) override {
-        m_transcript << QStringLiteral("%1: %2 [gdk.rec %3]")
-                            .arg(message.title,
-                                 QString(message.text).replace(QStringLiteral("\r\n"), " / "),
-                                 QString::fromLatin1(contents(m_recordsPath).toHex()));
-        return false;
-    }
-
-private:
-    QString m_recordsPath;
-    QStringList& m_transcript;
-};
 
 QString shown(const MainView& view) {
     return QStringList{view.currentThrow, view.gameLine, view.seasonFrameCaption, view.seasonLine}
         .join(QStringLiteral(" | "));
 }
 
-// Everything the window shows, in the order of MainView's fields, and the meter.
-QString shownInFull(const GameSession& session) {
-    static const QStringList pictures{"Receiver", "Referee", "Trophy", "Interception"};
-    const MainView& view = session.view();
-    const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
-    return QStringLiteral("  %1 | %2 | button %3 %4 \"%5\" | clear %6 | timer %7 | meter %8")
-        .arg(shown(view), pictures.value(int(view.picture)), view.buttonCaption,
-             view.buttonEnabled ? QStringLiteral("enabled") : QStringLiteral("disabled"),
-             view.buttonToolTip, onOff(view.clearEnabled), onOff(view.timerStarted))
-        .arg(session.state().meter);
-}
-
-// One copy of the game on the episode's directory: its own random source, career and window.
-struct GameCopy {
-    GameCopy(const QString& dir, std::uint64_t seed, const QString& point, QStringList& transcript)
-        : messenger(QDir(dir).filePath(QStringLiteral("gdk.rec")), transcript),
-          career(dir, messenger), random(seed), session(random, career, point),
+// One copy of the game on a directory: its own random source, career and window, and a player
+// who stops the meter between 30 and 50. It writes every message into the transcript, with the
+// records file as it stands at that moment.
+struct GameCopy final : Messenger {
+    GameCopy(const QString& dir, std::uint64_t seed, const QString& point, QStringList& lines)
+        : transcript(lines), career(dir, *this), random(seed), session(random, career, point),
           player(session, random, 30, 50) {}
-    TranscriptMessenger messenger;
+    bool show(const Message& message) override {
+        transcript << QStringLiteral("%1: %2 [gdk.rec %3]")
+                          .arg(message.title, QString(message.text).replace("\r\n", " / "),
+                               QString::fromLatin1(contents(career.recordsPath()).toHex()));
+        return false;
+    }
+    QStringList& transcript;
     FileCareer career;
     MixingRandomSource random;
     GameSession session;
@@ -85,22 +58,32 @@ public:
     void run(const QStringList& line) {
         transcript << QStringLiteral("> ") + line.join(u' ');
         const QString& verb = line[0];
-        if (verb == "copy") // copy NAME SEED: a copy of the game, started at its first naming
-            pick(line.value(1), line.value(2));
-        else if (verb == "locale") // the decimal point of the copies started after it
-            m_point = localeNamed(line.value(1)).decimalPoint();
-        else if (verb == "seasons") // gdk.dat with seasons of these numbers of games
+        const QString arg = line.value(1);
+        if (verb == "copy") { // copy NAME SEED: a copy of the game, started at its first naming
+            auto& copy = m_copies[arg];
+            if (!copy)
+                copy =
+                    std::make_unique<GameCopy>(m_dir, tableInt(line.value(2)), m_point, transcript);
+            m_copy = copy.get();
+        } else if (verb == "locale") { // the decimal point of the copies started after it
+            if (QLocale(arg).name() != arg)
+                unknownWord(QStringLiteral("locale"), arg);
+            m_point = QLocale(arg).decimalPoint();
+        } else if (verb == "seasons") // gdk.dat with seasons of these numbers of games
             write(path(QStringLiteral("gdk.dat")), seasonsOfGames(line.mid(1)));
-        else if (verb == "append") // FILE HEX: bytes added to the end of a career file
-            write(path(line.value(1)), contents(path(line.value(1))) + hexBytes(line.value(2)));
-        else if (verb == "files")
+        else if (verb == "append") { // FILE HEX: bytes added to the end of a career file
+            const QByteArray hex = line.value(2).toLatin1();
+            if (QByteArray::fromHex(hex).toHex() != hex)
+                unknownWord(QStringLiteral("hex bytes"), line.value(2));
+            write(path(arg), contents(path(arg)) + QByteArray::fromHex(hex));
+        } else if (verb == "files")
             listFiles();
         else if (verb == "tables")
             listTables();
         else if (verb == "export")
-            transcript << exportCareer(copy().career, line.value(1), m_point).text;
+            transcript << exportCareer(copy().career, arg, m_point).text;
         else
-            play(verb, line.value(1));
+            play(verb, arg);
     }
 
 private:
@@ -110,25 +93,7 @@ private:
         return *m_copy;
     }
     QString path(const QString& name) const { return QDir(m_dir).filePath(name); }
-    static QLocale localeNamed(const QString& name) {
-        const QLocale locale(name);
-        if (locale.name() != name)
-            unknownWord(QStringLiteral("locale"), name);
-        return locale;
-    }
-    static QByteArray hexBytes(const QString& hex) {
-        const QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
-        if (bytes.toHex() != hex.toLatin1())
-            unknownWord(QStringLiteral("hex bytes"), hex);
-        return bytes;
-    }
 
-    void pick(const QString& name, const QString& seed) {
-        auto& copy = m_copies[name];
-        if (!copy)
-            copy = std::make_unique<GameCopy>(m_dir, tableInt(seed), m_point, transcript);
-        m_copy = copy.get();
-    }
     void play(const QString& verb, const QString& count) {
         GameSession& session = copy().session;
         if (verb == "new")
@@ -147,7 +112,18 @@ private:
             session.clearCareer();
         else
             unknownWord(QStringLiteral("step"), verb);
-        transcript << shownInFull(session);
+        // Everything the window shows, in the order of MainView's fields, and the meter.
+        static const QStringList pictures{"Receiver", "Referee", "Trophy", "Interception"};
+        const MainView& view = session.view();
+        const auto onOff = [](bool on) {
+            return on ? QStringLiteral("on") : QStringLiteral("off");
+        };
+        transcript
+            << QStringLiteral("  %1 | %2 | button %3 %4 \"%5\" | clear %6 | timer %7 | meter %8")
+                   .arg(shown(view), pictures.value(int(view.picture)), view.buttonCaption,
+                        view.buttonEnabled ? QStringLiteral("enabled") : QStringLiteral("disabled"),
+                        view.buttonToolTip, onOff(view.clearEnabled), onOff(view.timerStarted))
+                   .arg(session.state().meter);
     }
     // Every file in the directory; the page as text with its line ends shown, the others in hex.
     void listFiles() {
@@ -164,14 +140,15 @@ private:
     // The career table, the records and the pass types of the career, as the views show them.
     void listTables() {
         const std::vector<SeasonStats> seasons = copy().career.loadSeasons();
+        const auto cells = [this](const auto& row, const QString& separator) {
+            transcript << QStringLiteral("  ") +
+                              QStringList(row.begin(), row.end()).join(separator);
+        };
         for (const CareerRow& row : careerRows(seasons, m_point))
-            transcript << QStringLiteral("  ") + QStringList(row.cells.begin(), row.cells.end())
-                                                     .join(QStringLiteral(" | "));
-        const auto records = recordTexts(copy().career.loadRecords(), m_point);
-        transcript << QStringLiteral("  ") +
-                          QStringList(records.begin(), records.end()).join(QStringLiteral(" | "));
+            cells(row.cells, QStringLiteral(" | "));
+        cells(recordTexts(copy().career.loadRecords(), m_point), QStringLiteral(" | "));
         for (const PlayTypeRow& row : playTypeRows(seasons, CareerSpan, m_point))
-            transcript << (QStringList{QStringLiteral(" ")} + row.cells()).join(u' ');
+            cells(row.cells(), QStringLiteral(" "));
     }
 
     QString m_dir;
@@ -180,15 +157,16 @@ private:
     GameCopy* m_copy = nullptr;
 };
 
-// Keeps what was played beside the test's directory when the test failed, for a look at what
-// changed (and to pin anew when meant).
-void keepWhenFailed(QTemporaryDir& dir, const QMap<QString, QByteArray>& played) {
-    if (!QTest::currentTestFailed())
-        return;
-    dir.setAutoRemove(false);
-    for (const auto& [name, bytes] : played.asKeyValueRange())
-        write(dir.filePath(name), bytes);
-    qInfo("what was played is in %s", qPrintable(dir.path()));
+// Compares what was played with the pinned files in tests/data. It is written into the test's
+// directory, which is kept when a file differs, for a look at what changed (and to pin anew when
+// meant).
+void comparePinned(QTemporaryDir& dir, const QMap<QString, QByteArray>& played) {
+    for (const auto& [name, bytes] : played.asKeyValueRange()) {
+        write(dir.filePath(QFileInfo(name).fileName()), bytes);
+        dir.setAutoRemove(bytes == contents(QStringLiteral(GRIDLARK_TEST_DATA "/") + name));
+        QVERIFY2(dir.autoRemove(),
+                 qPrintable(name + " differs from what was played, kept in " + dir.path()));
+    }
 }
 
 } // namespace
@@ -197,41 +175,31 @@ class PinnedCareerTest : public QObject {
     Q_OBJECT
 private slots:
     void aSeededCareerLeavesItsPinnedFiles();
-    void anEpisodeLeavesItsPinnedTranscript_data();
+    void anEpisodeLeavesItsPinnedTranscript_data() { addFileRows(QStringLiteral("episodes")); }
     void anEpisodeLeavesItsPinnedTranscript();
 };
 
 void PinnedCareerTest::aSeededCareerLeavesItsPinnedFiles() {
     QTemporaryDir dir;
     QStringList transcript;
-    TranscriptMessenger messenger(dir.filePath(QStringLiteral("gdk.rec")), transcript);
-    FileCareer career(dir.path(), messenger);
-    MixingRandomSource random(20261207);
-    GameSession session(random, career, QStringLiteral("."));
-    ScriptedPlayer player(session, random, 30, 50); // stops drawn from 30 to 50
-    for (session.newGame(); session.view().buttonEnabled; session.newGame()) {
-        player.playGame();
-        transcript << shown(session.view());
+    GameCopy game(dir.path(), 20261207, QStringLiteral("."), transcript);
+    for (game.session.newGame(); game.session.view().buttonEnabled; game.session.newGame()) {
+        game.player.playGame();
+        transcript << shown(game.session.view());
     }
     const QString quarterback = QStringLiteral("Sam <Sky> & \"O'Neil\" \u0141ukasz");
-    transcript << exportCareer(career, quarterback, QStringLiteral("."))
+    transcript << exportCareer(game.career, quarterback, QStringLiteral("."))
                       .text.replace(dir.path(), QStringLiteral("DIR"));
-    QMap<QString, QByteArray> played{{"career-gdk.dat", contents(career.seasonsPath())},
-                                     {"career-gdk.rec", contents(career.recordsPath())},
+    QMap<QString, QByteArray> played{{"career-gdk.dat", contents(game.career.seasonsPath())},
+                                     {"career-gdk.rec", contents(game.career.recordsPath())},
                                      {"career-gdk.html", contents(dir.filePath("gdk.html"))}};
-    session.clearCareer();
-    session.newGame();
-    transcript << shown(session.view());
+    game.session.clearCareer();
+    game.session.newGame();
+    transcript << shown(game.session.view());
     played["career-transcript.txt"] = transcript.join(u'\n').toUtf8() + '\n';
-    const auto keep = qScopeGuard([&] { keepWhenFailed(dir, played); });
-    for (const auto& [name, bytes] : played.asKeyValueRange())
-        QCOMPARE(bytes, contents(QStringLiteral(GRIDLARK_TEST_DATA "/") + name));
     // Clearing the career leaves the records as they were.
-    QCOMPARE(contents(career.recordsPath()), played["career-gdk.rec"]);
-}
-
-void PinnedCareerTest::anEpisodeLeavesItsPinnedTranscript_data() {
-    addFileRows(QStringLiteral("episodes"));
+    QCOMPARE(contents(game.career.recordsPath()), played["career-gdk.rec"]);
+    comparePinned(dir, played);
 }
 
 void PinnedCareerTest::anEpisodeLeavesItsPinnedTranscript() {
@@ -240,16 +208,13 @@ void PinnedCareerTest::anEpisodeLeavesItsPinnedTranscript() {
     Episode played(dir.path());
     for (const QStringList& line : tableRows(file))
         played.run(line);
-    const QString pinned = QString(file).replace(QStringLiteral(".txt"), ".transcript");
     // The directory and a kept copy's date and time change from run to run.
     static const QRegularExpression stamp(QStringLiteral("-\\d{8}-\\d{6}"));
     const QString text = played.transcript.join(u'\n')
                              .replace(dir.path(), QStringLiteral("DIR"))
                              .replace(stamp, QStringLiteral("-DATE-TIME"));
-    const QMap<QString, QByteArray> transcript{
-        {QFileInfo(pinned).fileName(), text.toUtf8() + '\n'}};
-    const auto keep = qScopeGuard([&] { keepWhenFailed(dir, transcript); });
-    QCOMPARE(transcript.first(), contents(QStringLiteral(GRIDLARK_TEST_DATA "/") + pinned));
+    comparePinned(dir, {{QString(file).replace(QStringLiteral(".txt"), ".transcript"),
+                         text.toUtf8() + '\n'}});
 }
 
 QTEST_GUILESS_MAIN(PinnedCareerTest)

@@ -57,33 +57,47 @@ public:
 
     void run(const QStringList& line) {
         transcript << QStringLiteral("> ") + line.join(u' ');
-        const QString& verb = line[0];
         const QString arg = line.value(1);
-        if (verb == "copy") { // copy NAME SEED: a copy of the game, started at its first naming
+        const auto ticks = [this](int most, bool untilStopped) {
+            for (int i = 0; i < most && (!untilStopped || session().meterRunning()); ++i)
+                session().tick();
+        };
+        // The steps that play, then the window as it shows after them.
+        const std::map<QString, std::function<void()>> plays{
+            {"new", [this] { session().newGame(); }},
+            {"press", [this] { session().press(); }},
+            {"ticks", [&] { ticks(tableInt(arg), false); }},
+            {"fill", [&] { ticks(1000, true); }}, // as a player who never presses
+            {"game", [this] { copy().player.playGame(); }},
+            {"clear", [this] { session().clearCareer(); }}};
+        if (const auto play = plays.find(line[0]); play != plays.end()) {
+            play->second();
+            transcript << shownInFull(session());
+        } else if (line[0] == "copy") { // copy NAME SEED: started at its first naming
             auto& copy = m_copies[arg];
             if (!copy)
                 copy =
                     std::make_unique<GameCopy>(m_dir, tableInt(line.value(2)), m_point, transcript);
             m_copy = copy.get();
-        } else if (verb == "locale") { // the decimal point of the copies started after it
+        } else if (line[0] == "locale") { // the decimal point of the copies started after it
             if (QLocale(arg).name() != arg)
                 unknownWord(QStringLiteral("locale"), arg);
             m_point = QLocale(arg).decimalPoint();
-        } else if (verb == "seasons") // gdk.dat with seasons of these numbers of games
+        } else if (line[0] == "seasons") // gdk.dat with seasons of these numbers of games
             write(path(QStringLiteral("gdk.dat")), seasonsOfGames(line.mid(1)));
-        else if (verb == "append") { // FILE HEX: bytes added to the end of a career file
+        else if (line[0] == "append") { // FILE HEX: bytes added to the end of a career file
             const QByteArray hex = line.value(2).toLatin1();
             if (QByteArray::fromHex(hex).toHex() != hex)
                 unknownWord(QStringLiteral("hex bytes"), line.value(2));
             write(path(arg), contents(path(arg)) + QByteArray::fromHex(hex));
-        } else if (verb == "files")
+        } else if (line[0] == "files")
             listFiles();
-        else if (verb == "tables")
+        else if (line[0] == "tables")
             listTables();
-        else if (verb == "export")
+        else if (line[0] == "export")
             transcript << exportCareer(copy().career, arg, m_point).text;
         else
-            play(verb, arg);
+            unknownWord(QStringLiteral("step"), line[0]);
     }
 
 private:
@@ -92,38 +106,21 @@ private:
             qFatal("%s: no copy of the game named before it plays", qPrintable(tableInUse()));
         return *m_copy;
     }
+    GameSession& session() { return copy().session; }
     QString path(const QString& name) const { return QDir(m_dir).filePath(name); }
 
-    void play(const QString& verb, const QString& count) {
-        GameSession& session = copy().session;
-        if (verb == "new")
-            session.newGame();
-        else if (verb == "press")
-            session.press();
-        else if (verb == "ticks")
-            for (int i = tableInt(count); i > 0; --i)
-                session.tick();
-        else if (verb == "fill") // until the meter stops, as a player who never presses
-            for (int i = 0; i < 1000 && session.meterRunning(); ++i)
-                session.tick();
-        else if (verb == "game")
-            copy().player.playGame();
-        else if (verb == "clear")
-            session.clearCareer();
-        else
-            unknownWord(QStringLiteral("step"), verb);
-        // Everything the window shows, in the order of MainView's fields, and the meter.
+    // Everything the window shows, in the order of MainView's fields, and the meter.
+    static QString shownInFull(const GameSession& session) {
         static const QStringList pictures{"Receiver", "Referee", "Trophy", "Interception"};
         const MainView& view = session.view();
         const auto onOff = [](bool on) {
             return on ? QStringLiteral("on") : QStringLiteral("off");
         };
-        transcript
-            << QStringLiteral("  %1 | %2 | button %3 %4 \"%5\" | clear %6 | timer %7 | meter %8")
-                   .arg(shown(view), pictures.value(int(view.picture)), view.buttonCaption,
-                        view.buttonEnabled ? QStringLiteral("enabled") : QStringLiteral("disabled"),
-                        view.buttonToolTip, onOff(view.clearEnabled), onOff(view.timerStarted))
-                   .arg(session.state().meter);
+        return QStringLiteral("  %1 | %2 | button %3 %4 \"%5\" | clear %6 | timer %7 | meter %8")
+            .arg(shown(view), pictures.value(int(view.picture)), view.buttonCaption,
+                 view.buttonEnabled ? QStringLiteral("enabled") : QStringLiteral("disabled"),
+                 view.buttonToolTip, onOff(view.clearEnabled), onOff(view.timerStarted))
+            .arg(session.state().meter);
     }
     // Every file in the directory; the page as text with its line ends shown, the others in hex.
     void listFiles() {

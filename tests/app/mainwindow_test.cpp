@@ -86,7 +86,7 @@ struct Window : Messenger {
     QPushButton* button = find<QPushButton>(QStringLiteral("cmdThrow"));
     QStringList messages;
     QString modal;
-    QByteArrayList snapshot; // the career files as a `snapshot` line found them
+    QMap<QString, QByteArray> snapshot; // the career files as a `snapshot` line found them
 
     Window() { window.show(); }
 
@@ -154,7 +154,8 @@ struct Window : Messenger {
                 unknownWord(QStringLiteral("key"), arg);
             QTest::keyClick(button, QKeySequence(arg)[0].key());
         } else if (verb == "snapshot")
-            snapshot = careerFiles();
+            for (const QString& name : careerFileNames)
+                snapshot[name] = careerFile(name);
         else if (verb == "seasons") // gdk.dat with seasons of these numbers of games
             write(career.seasonsPath(), seasonsOfGames(line.words.mid(1)));
         else
@@ -201,13 +202,9 @@ struct Window : Messenger {
             QCOMPARE(unfit, QString());
         });
     }
-    // The three files' bytes, "absent" for one that does not exist.
-    QByteArrayList careerFiles() const {
-        QByteArrayList files;
-        for (const QString& name : careerFileNames)
-            files << (QFileInfo::exists(dir.filePath(name)) ? contents(dir.filePath(name))
-                                                            : QByteArray("absent"));
-        return files;
+    // A career file's bytes, "absent" when it does not exist.
+    QByteArray careerFile(const QString& name) const {
+        return QFileInfo::exists(dir.filePath(name)) ? contents(dir.filePath(name)) : "absent";
     }
 
     // `? WHAT = VALUE`, `? WHAT ^ VALUE` (starts with) or `? WHAT NAME=VALUE...`.
@@ -233,10 +230,9 @@ struct Window : Messenger {
                 if (open->isVisible() && !fitProblem(open).isEmpty())
                     seen << fitProblem(open);
         } else if (key == "changed") { // the files whose bytes differ from the snapshot's
-            const QByteArrayList files = careerFiles();
-            for (qsizetype f = 0; f < files.size(); ++f)
-                if (files[f] != snapshot.value(f))
-                    seen << careerFileNames[f];
+            for (const QString& name : careerFileNames)
+                if (careerFile(name) != snapshot.value(name))
+                    seen << name;
             return seen.isEmpty() ? QStringLiteral("none") : seen.join(u',');
         } else if (key == "timer")
             return timer->isStarted() ? "on" : "off";
@@ -316,15 +312,11 @@ private slots:
 void MainWindowTest::initTestCase() {
     qApp->installEventFilter(&m_mirror);
     if (const QString screen = qEnvironmentVariable("GRIDLARK_SCREEN"); !screen.isEmpty()) {
-        const QSizeF pixels =
-            QSizeF(qApp->primaryScreen()->geometry().size()) * qApp->devicePixelRatio();
-        const QSizeF wanted(screen.section(u'x', 0, 0).toDouble(),
-                            screen.section(u'x', 1).toDouble());
-        QVERIFY2(
-            qAbs(pixels.width() - wanted.width()) < 2 &&
-                qAbs(pixels.height() - wanted.height()) < 2,
-            qPrintable(
-                QStringLiteral("the screen is %1x%2").arg(pixels.width()).arg(pixels.height())));
+        const QSizeF size = QSizeF(qApp->primaryScreen()->size()) * qApp->devicePixelRatio();
+        const QString seen = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        const QSizeF off = size - QSizeF(screen.section(u'x', 0, 0).toDouble(),
+                                         screen.section(u'x', 1).toDouble());
+        QVERIFY2(qAbs(off.width()) < 2 && qAbs(off.height()) < 2, qPrintable("it is " + seen));
     }
 }
 
@@ -347,14 +339,12 @@ void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
         QSKIP("this platform cannot read back what a window shows; the offscreen run does");
     w.run("new");
     w.run("snap Blitz"); // six events a step
-    int drawn = w.meterFillShown();
-    QCOMPARE(drawn, 0);
-    for (int value = 1; value <= 50; ++value) {
+    QCOMPARE(w.meterFillShown(), 0);
+    for (int value = 1, drawn = 0; value <= 50; ++value, drawn = w.meterFillShown()) {
         w.run("ticks 6");
         QVERIFY2(w.meterFillShown() > drawn, qPrintable(QString::number(value)));
-        drawn = w.meterFillShown();
     }
-    QCOMPARE(drawn, w.find<QProgressBar>(QStringLiteral("pbThrow"))->width() - 2);
+    QCOMPARE(w.meterFillShown(), w.find<QProgressBar>(QStringLiteral("pbThrow"))->width() - 2);
 }
 
 void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {

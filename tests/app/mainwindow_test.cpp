@@ -83,7 +83,7 @@ struct Window : Messenger {
     std::chrono::steady_clock::time_point now{milliseconds((1LL << 40) + (1LL << 31))};
     MainWindow window{{random, career, career, shown, QStringLiteral("."), [this] { return now; }}};
     HiResTimer* timer = window.findChild<HiResTimer*>();
-    QPushButton* button = find<QPushButton>(QStringLiteral("cmdThrow"));
+    QPushButton* button = found<QPushButton>(QStringLiteral("cmdThrow"));
     QStringList messages;
     QString modal;
     QMap<QString, QByteArray> snapshot; // the career files as a `snapshot` line found them
@@ -101,10 +101,9 @@ struct Window : Messenger {
         return false;
     }
 
-    template <typename T> T* find(const QString& name) const { return window.findChild<T*>(name); }
-    // A control a scenario names, which must exist.
+    // A control by its name, which must exist.
     template <typename T> T* found(const QString& name) const {
-        T* control = find<T>(name);
+        T* control = window.findChild<T*>(name);
         if (!control)
             unknownWord(QStringLiteral("control"), name);
         return control;
@@ -122,7 +121,7 @@ struct Window : Messenger {
             const int extra = tableInt(line.named.value("attempts", "26")) - 26;
             for (double u : {4.0 / 9, extra / 6.0, 4.0 / 9})
                 random.push(u);
-            find<QAction>(QStringLiteral("mnuNewGame"))->trigger();
+            found<QAction>(QStringLiteral("mnuNewGame"))->trigger();
         } else if (verb == "menu") {
             if (line.named.contains("answer"))
                 answer(line.named["answer"], line.named.value("text"));
@@ -223,7 +222,7 @@ struct Window : Messenger {
         QStringList seen;
         if (key == "pictures") {
             for (const char* name : {"imgRec", "imgRef", "imgCup", "imgINT"})
-                if (find<QWidget>(name)->isVisible())
+                if (found<QWidget>(name)->isVisible())
                     seen << name;
         } else if (key == "unfit") { // what keeps the open windows from fitting their screen
             for (const QWidget* open : QApplication::topLevelWidgets())
@@ -277,7 +276,7 @@ struct Window : Messenger {
 
     // How wide the meter's fill is where the window has drawn it, not as a fresh painting.
     int meterFillShown() const {
-        auto* meter = find<QProgressBar>(QStringLiteral("pbThrow"));
+        auto* meter = found<QProgressBar>(QStringLiteral("pbThrow"));
         const QPoint at = meter->mapTo(&window, QPoint(0, 0));
         const QImage drawn =
             window.screen()
@@ -344,7 +343,7 @@ void MainWindowTest::everyMeterStepIsDrawnAsItComes() {
         w.run("ticks 6");
         QVERIFY2(w.meterFillShown() > drawn, qPrintable(QString::number(value)));
     }
-    QCOMPARE(w.meterFillShown(), w.find<QProgressBar>(QStringLiteral("pbThrow"))->width() - 2);
+    QCOMPARE(w.meterFillShown(), w.found<QProgressBar>(QStringLiteral("pbThrow"))->width() - 2);
 }
 
 void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
@@ -354,7 +353,7 @@ void MainWindowTest::f1OpensHowToPlayAndEscClosesIt() {
     if (!QTest::qWaitFor([&w] { return w.window.isActiveWindow(); }))
         QSKIP("this platform gives the window no keyboard focus; the offscreen run presses F1");
     QTest::keyClick(&w.window, Qt::Key_F1);
-    QPointer<QDialog> help = w.find<QDialog>(QStringLiteral("frmHowToPlay"));
+    QPointer<QDialog> help = w.window.findChild<QDialog*>(QStringLiteral("frmHowToPlay"));
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->windowTitle(), QStringLiteral("How to Play"));
     QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains(w.dir.path()));

@@ -52,7 +52,7 @@ struct GameCopy final : Messenger {
 // Plays the steps of an episode, writing down after each what the copy that took it shows.
 class Episode {
 public:
-    explicit Episode(QString dir) : m_dir(std::move(dir)) {}
+    explicit Episode(const QString& dir) : m_dir(dir) {}
     QStringList transcript;
 
     void run(const QStringList& line) {
@@ -76,20 +76,20 @@ public:
         } else if (line[0] == "copy") { // copy NAME SEED: started at its first naming
             auto& copy = m_copies[arg];
             if (!copy)
-                copy =
-                    std::make_unique<GameCopy>(m_dir, tableInt(line.value(2)), m_point, transcript);
+                copy = std::make_unique<GameCopy>(m_dir.path(), tableInt(line.value(2)), m_point,
+                                                  transcript);
             m_copy = copy.get();
         } else if (line[0] == "locale") { // the decimal point of the copies started after it
             if (QLocale(arg).name() != arg)
                 unknownWord(QStringLiteral("locale"), arg);
             m_point = QLocale(arg).decimalPoint();
         } else if (line[0] == "seasons") // gdk.dat with seasons of these numbers of games
-            write(path(QStringLiteral("gdk.dat")), seasonsOfGames(line.mid(1)));
+            write(m_dir.filePath(QStringLiteral("gdk.dat")), seasonsOfGames(line.mid(1)));
         else if (line[0] == "append") { // FILE HEX: bytes added to the end of a career file
             const QByteArray hex = line.value(2).toLatin1();
             if (QByteArray::fromHex(hex).toHex() != hex)
                 unknownWord(QStringLiteral("hex bytes"), line.value(2));
-            write(path(arg), contents(path(arg)) + QByteArray::fromHex(hex));
+            write(m_dir.filePath(arg), contents(m_dir.filePath(arg)) + QByteArray::fromHex(hex));
         } else if (line[0] == "files")
             listFiles();
         else if (line[0] == "tables")
@@ -107,7 +107,6 @@ private:
         return *m_copy;
     }
     GameSession& session() { return copy().session; }
-    QString path(const QString& name) const { return QDir(m_dir).filePath(name); }
 
     // Everything the window shows, in the order of MainView's fields, and the meter.
     static QString shownInFull(const GameSession& session) {
@@ -124,8 +123,8 @@ private:
     }
     // Every file in the directory; the page as text with its line ends shown, the others in hex.
     void listFiles() {
-        for (const QString& name : QDir(m_dir).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-            const QByteArray bytes = contents(path(name));
+        for (const QString& name : m_dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+            const QByteArray bytes = contents(m_dir.filePath(name));
             transcript << QStringLiteral("  %1 %2: %3")
                               .arg(name)
                               .arg(bytes.size())
@@ -148,7 +147,7 @@ private:
             cells(row.cells(), QStringLiteral(" "));
     }
 
-    QString m_dir;
+    QDir m_dir;
     QString m_point = QStringLiteral(".");
     std::map<QString, std::unique_ptr<GameCopy>> m_copies;
     GameCopy* m_copy = nullptr;

@@ -112,9 +112,7 @@ private:
     static QString shownInFull(const GameSession& session) {
         static const QStringList pictures{"Receiver", "Referee", "Trophy", "Interception"};
         const MainView& view = session.view();
-        const auto onOff = [](bool on) {
-            return on ? QStringLiteral("on") : QStringLiteral("off");
-        };
+        const auto onOff = [](bool on) { return QString::fromLatin1(on ? "on" : "off"); };
         return QStringLiteral("  %1 | %2 | button %3 %4 \"%5\" | clear %6 | timer %7 | meter %8")
             .arg(shown(view), pictures.value(int(view.picture)), view.buttonCaption,
                  view.buttonEnabled ? QStringLiteral("enabled") : QStringLiteral("disabled"),
@@ -125,12 +123,10 @@ private:
     void listFiles() {
         for (const QString& name : m_dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
             const QByteArray bytes = contents(m_dir.filePath(name));
-            transcript << QStringLiteral("  %1 %2: %3")
-                              .arg(name)
-                              .arg(bytes.size())
-                              .arg(name.endsWith(u".html")
-                                       ? QString::fromUtf8(bytes).replace(u'\r', "\\r")
-                                       : QString::fromLatin1(bytes.toHex()));
+            transcript << "  " + name + u' ' + QString::number(bytes.size()) + ": " +
+                              (name.endsWith(u".html")
+                                   ? QString::fromUtf8(bytes).replace(u'\r', "\\r")
+                                   : QString::fromLatin1(bytes.toHex()));
         }
     }
     // The career table, the records and the pass types of the career, as the views show them.

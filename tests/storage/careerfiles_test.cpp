@@ -46,28 +46,36 @@ QString recordsText(const CareerRecords& r) {
                              h(r.bestSeasonCompletionPercentage), h(r.bestSeasonRating));
 }
 
-// The bytes a row of damaged-files.txt describes.
+// The bytes of a file as a recipe in the fields of damaged-files.txt describes it.
 QByteArray fileOf(const QString& recipe) {
-    QByteArray bytes;
-    for (const QString& step : recipe.split(u' ', Qt::SkipEmptyParts)) {
-        const QStringList part = step.section(u'*', 0, 0).split(u':');
-        const auto number = [&](int at) { return tableInt(part.value(at)); };
-        if (part[0] == QStringLiteral("season")) {
-            const int times = step.contains(u'*') ? tableInt(step.section(u'*', 1)) : 1;
-            for (int time = 0; time < times; ++time) {
-                const auto n = std::int32_t(bytes.size() / SeasonRecordSize + 1);
-                bytes += encodeSeason({.number = part.size() > 3 ? number(3) : n,
-                                       .games = number(1),
-                                       .total = {.attempts = number(2)},
-                                       .byType = {{{.attempts = number(2)}}}});
-            }
-        } else if (part[0] == QStringLiteral("records")) {
-            bytes += encodeRecords({number(1), 0, 0, 0, {}, 0, 0, 0, {}, {}});
-        } else {
-            bytes += QByteArray(tableInt(step), 'x');
-        }
+    const QStringList names{"games", "attempts", "numbers", "times", "records", "stray"};
+    QMap<QString, QString> fields;
+    for (const auto& [name, value] : tableLine(recipe)) {
+        if (!names.contains(name) || fields.contains(name))
+            unknownWord(QStringLiteral("file field (or one given twice)"),
+                        name.isEmpty() ? value : name);
+        fields.insert(name, value);
     }
-    return bytes;
+    const auto list = [&](const char* name) {
+        QList<int> numbers;
+        for (const QString& number : fields.value(name).split(u',', Qt::SkipEmptyParts))
+            numbers << tableInt(number);
+        return numbers;
+    };
+    const QList<int> games = list("games"), attempts = list("attempts"), numbers = list("numbers");
+    if (attempts.size() != games.size() || (!numbers.isEmpty() && numbers.size() != games.size()))
+        unknownWord(QStringLiteral("file of as many attempts and numbers as seasons"), recipe);
+    QByteArray bytes;
+    for (int i = 0; i < games.size() * tableInt(fields.value("times", "1")); ++i) {
+        const auto at = i % games.size();
+        bytes += encodeSeason({.number = numbers.isEmpty() ? i + 1 : numbers[at],
+                               .games = games[at],
+                               .total = {.attempts = attempts[at]},
+                               .byType = {{{.attempts = attempts[at]}}}});
+    }
+    if (fields.contains("records"))
+        bytes += encodeRecords({tableInt(fields["records"]), 0, 0, 0, {}, 0, 0, 0, {}, {}});
+    return bytes + QByteArray(tableInt(fields.value("stray", "0")), 'x');
 }
 
 // Notes each replacement step and each message as it comes: whether the file's lock is held at
@@ -310,7 +318,7 @@ void CareerFilesTest::hostileFilesAreRefusedUnread() {
         const QString path = c.dir.filePath(file);
         const QString other = c.dir.filePath(seasons ? "gdk.rec" : "gdk.dat");
         write(other, seasons ? QByteArray::fromHex("2c01").leftJustified(52, 0)
-                             : fileOf(QStringLiteral("season:3:90")));
+                             : fileOf(QStringLiteral("games=3 attempts=90")));
         write(c.dir.filePath("gdk.html"), "<p>an earlier page</p>");
         QVERIFY(makeHostileFile(path, kind));
         const QString shape = fileShape(path);
@@ -379,11 +387,11 @@ void CareerFilesTest::filesAreReplacedUnderTheirLocksAndMessagesComeWithout() {
     QTemporaryDir dir;
     StepTrace trace(dir.path());
     FileCareer career(dir.path(), trace);
-    write(career.seasonsPath(), fileOf(QStringLiteral("season:15:0 3")));
+    write(career.seasonsPath(), fileOf(QStringLiteral("games=15 attempts=0 stray=3")));
     career.saveStats(aGame);
     career.checkBestGame(aGame);
     exportCareer(career, QStringLiteral("Kim"), QStringLiteral("."));
-    write(career.seasonsPath(), fileOf(QStringLiteral("season:16:0 ").repeated(15) + '3'));
+    write(career.seasonsPath(), fileOf(QStringLiteral("games=16 attempts=0 times=15 stray=3")));
     GameState state;
     career.openStats(state);
     QStringList expected;
@@ -401,7 +409,7 @@ void CareerFilesTest::whereTheFilesLive() {
     directory.replace(QStringLiteral("TEMP"), temporary.path());
     tableChoice({"-", "gdk.dat", "gdk.rec"}, QStringLiteral("career file"), holds);
     if (holds != QStringLiteral("-"))
-        write(QDir(directory).filePath(holds), fileOf(QStringLiteral("season:3:90")));
+        write(QDir(directory).filePath(holds), fileOf(QStringLiteral("games=3 attempts=90")));
     QFETCH(QString, immutable);
     const bool locked = tableYes(immutable);
     const QByteArray ownHome = qgetenv("HOME");

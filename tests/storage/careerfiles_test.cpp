@@ -49,30 +49,28 @@ QString recordsText(const CareerRecords& r) {
 
 // The bytes of a file as named fields describe it (see tests/data/storage/README.md).
 QByteArray fileOf(const QString& recipe) {
-    QMap<QString, QList<int>> fields;
+    QMap<QString, QList<int>> f;
     for (const auto& [name, value] : tableLine(recipe)) {
         const QStringList names{"games", "attempts", "numbers", "times", "records", "stray"};
-        if (!names.contains(name) || fields.contains(name))
-            unknownWord(QStringLiteral("file field (or one given twice)"), name + '=' + value);
+        if (!names.contains(name) || f.contains(name))
+            unknownWord("file field (or one given twice)", name + '=' + value);
         for (const QString& number :
              names.indexOf(name) < 3 ? value.split(u',') : QStringList{value})
-            fields[name] << tableInt(number);
+            f[name] << tableInt(number);
     }
-    const QList<int> games = fields["games"], attempts = fields["attempts"],
-                     numbers = fields["numbers"];
-    if (attempts.size() != games.size() || (!numbers.isEmpty() && numbers.size() != games.size()))
-        unknownWord(QStringLiteral("file of as many attempts and numbers as games"), recipe);
+    const QList<int> games = f["games"], numbers = f.value("numbers", games);
+    if (f["attempts"].size() != games.size() || numbers.size() != games.size())
+        unknownWord("file of as many attempts and numbers as games", recipe);
     QByteArray bytes;
-    for (int i = 0; i < games.size() * fields.value("times", {1})[0]; ++i) {
+    for (int i = 0; i < games.size() * f.value("times", {1})[0]; ++i) {
         const auto at = i % games.size();
-        bytes += encodeSeason({.number = numbers.value(at, i + 1),
-                               .games = games[at],
-                               .total = {.attempts = attempts[at]},
-                               .byType = {{{.attempts = attempts[at]}}}});
+        const SeasonLine line{.attempts = f["attempts"][at]};
+        bytes += encodeSeason(
+            {f.contains("numbers") ? numbers[at] : i + 1, games[at], line, 0, {{line}}});
     }
-    for (const int yards : fields["records"])
+    for (const int yards : f["records"])
         bytes += encodeRecords({yards, 0, 0, 0, {}, 0, 0, 0, {}, {}});
-    return bytes + QByteArray(fields.value("stray", {0})[0], 'x');
+    return bytes + QByteArray(f.value("stray", {0})[0], 'x');
 }
 
 // Notes each message as it comes, and whether another copy of the game could take both of the
@@ -97,14 +95,11 @@ SeasonStats changedSeason(const QString& changes) {
         for (const char* count : {"att", "comp", "yds", "td", "int"})
             names << line + count;
     for (const auto& [name, value] : tableLine(changes))
-        v[std::size_t(tableChoice(names, QStringLiteral("field"), name))] = tableInt(value);
+        v[std::size_t(tableChoice(names, "field", name))] = tableInt(value);
     const auto line = [&](std::size_t at) {
         return SeasonLine{v[at], v[at + 1], v[at + 2], v[at + 3], v[at + 4]};
     };
-    return {.number = v[0],
-            .games = v[1],
-            .total = line(2),
-            .byType = {{line(7), line(12), line(17), line(22)}}};
+    return {v[0], v[1], line(2), 0, {{line(7), line(12), line(17), line(22)}}};
 }
 
 // Plays the started game to its end, stopping the meter at each value from 1 to a full meter in
@@ -148,24 +143,16 @@ private slots:
 
     // The table's rows are one career: each is checked against the records the rows above left.
     void recordsFallOnlyToStrictlyBetter() {
-        QList<QStringList> rows = tableRows(QStringLiteral("storage/record-checks.txt"));
-        const QStringList header = rows.takeFirst();
         CareerRecords records;
-        for (const QStringList& row : rows) {
-            const auto at = [&](const char* column) {
-                return row[tableChoice(header, QStringLiteral("column"), column)];
-            };
-            const auto count = [&](const char* column) {
-                return std::int16_t(tableInt(at(column)));
-            };
-            const GameLine line{count("att"), count("comp"), count("yds"), count("td"),
-                                count("int")};
-            if (tableChoice({"season", "game"}, QStringLiteral("check"), row[0]) == 0)
+        for (const QStringList& row : tableRows("storage/record-checks.txt").mid(1)) {
+            const auto count = [&](qsizetype at) { return std::int16_t(tableInt(row[at])); };
+            const GameLine line{count(1), count(2), count(3), count(4), count(5)};
+            if (tableChoice({"season", "game"}, "check", row[0]) == 0)
                 checkSeasonRecords({.games = 16, .total = line}, records);
             else
-                QCOMPARE(checkBestGame({.game = line, .longestInRow = count("row")}, records),
-                         tableYes(at("broken")));
-            QCOMPARE(recordsText(records), at("records"));
+                QCOMPARE(checkBestGame({.game = line, .longestInRow = count(6)}, records),
+                         tableYes(row[7]));
+            QCOMPARE(recordsText(records), row[8]);
         }
     }
 
@@ -174,7 +161,6 @@ private slots:
         write(c.dat(), encodeSeason({.number = 1, .games = 2, .reserved = 0x7a5b}));
         QVERIFY(c.career.saveStats(aGame));
         const QByteArray bytes = contents(c.dat());
-        QCOMPARE(bytes.size(), 110);
         QCOMPARE(bytes.first(12), QByteArray::fromHex("01000000 03000000 1e000000"));
         QCOMPARE(bytes.mid(28, 6), QByteArray::fromHex("5b7a 05000000")); // reserved, shortAttempts
         QCOMPARE(bytes.mid(90, 4), QByteArray::fromHex("18000000"));      // blitzAttempts
@@ -184,15 +170,13 @@ private slots:
     void damagedFilesAreToldAndKept_data() { addTableRows("storage/damaged-files.txt"); }
     void damagedFilesAreToldAndKept() {
         QFETCH(QString, file);
-        QFETCH(QString, bytes);
         QFETCH(QString, reader);
         QFETCH(QString, problem);
         CareerDir c;
         const QString path = c.dir.filePath(file);
-        const QByteArray damaged = fileOf(bytes);
-        write(path, damaged);
-        const auto read =
-            tableChoice({"open", "peek", "records"}, QStringLiteral("reader"), reader);
+        QFETCH(QString, bytes);
+        write(path, fileOf(bytes));
+        const auto read = tableChoice({"open", "peek", "records"}, "reader", reader);
         GameState s; // a new game that could not open reads as the records do, and fails there
         QTEST(read == 0 && c.career.openStats(s) == SeasonOpening::Open
                   ? QString::asprintf("season %d, %d games, %d attempts", s.seasonNumber,
@@ -204,15 +188,13 @@ private slots:
         const bool mended = !problem.isEmpty() && read != 1;
         const QStringList kept = QDir(c.dir.path()).entryList({file + ".damaged-*"});
         QCOMPARE(kept.size(), qsizetype(mended));
-        QCOMPARE(contents(mended ? c.dir.filePath(kept[0]) : path), damaged);
+        QCOMPARE(contents(mended ? c.dir.filePath(kept[0]) : path), fileOf(bytes));
         QCOMPARE(c.messenger.titles(), QStringList(!problem.isEmpty(), "Damaged File"));
         QVERIFY(problem.isEmpty() ||
                 c.messenger.messages()[0].text.startsWith(path + " is damaged: " + problem + '.'));
         if (!mended)
             return;
-        QVERIFY(readSeasonsContent(contents(c.dat())).problem.isEmpty());
-        QVERIFY(readRecordsContent(contents(c.career.recordsPath())).problem.isEmpty());
-        // Play goes on.
+        // Play goes on, and the mended file is not found damaged again.
         QVERIFY(c.career.saveStats(aGame));
         c.career.checkBestGame(aGame);
         QCOMPARE(c.messenger.messages().size(), 1);
@@ -232,8 +214,7 @@ private slots:
                                             : QString());
         SeasonStats kept = emptied ? SeasonStats() : season;
         kept.number = 1;
-        QCOMPARE(content.seasons.size(), std::size_t(1));
-        QVERIFY(content.seasons[0] == kept);
+        QCOMPARE(content.seasons, std::vector{kept});
     }
 
     // Careers as they are played never read as damaged: several seeds, two copies of the game
@@ -246,21 +227,18 @@ private slots:
                                                         : QDir::tempPath() + "/gridlark-XXXXXX");
             RecordingMessenger messenger;
             MixingRandomSource random(seed);
-            FileCareer first(dir.path(), messenger);
-            FileCareer second(dir.path(), messenger);
-            GameSession one(random, first, QStringLiteral("."));
-            GameSession other(random, second, QStringLiteral("."));
+            FileCareer first(dir.path(), messenger), second(dir.path(), messenger);
+            GameSession one(random, first, "."), other(random, second, ".");
             int stop = 0;
             for (one.newGame(), other.newGame(); one.playing() || other.playing();
-                 one.newGame(), other.newGame()) {
-                playThrough(one, random, stop);
-                playThrough(other, random, stop);
-            }
-            QVERIFY(contents(first.seasonsPath()).size() >= 15 * SeasonRecordSize);
-            QVERIFY(readSeasonsContent(contents(first.seasonsPath())).problem.isEmpty());
-            QVERIFY(!messenger.titles().contains(QStringLiteral("Damaged File")));
+                 one.newGame(), other.newGame())
+                for (GameSession* session : {&one, &other})
+                    playThrough(*session, random, stop);
+            const SeasonsContent played = readSeasonsContent(contents(first.seasonsPath()));
+            QVERIFY(played.seasons.size() >= 15 && played.problem.isEmpty());
+            QVERIFY(!messenger.titles().contains("Damaged File"));
         }
-        const QByteArray pinned = contents(QStringLiteral(GRIDLARK_TEST_DATA "/career-gdk.dat"));
+        const QByteArray pinned = contents(GRIDLARK_TEST_DATA "/career-gdk.dat");
         QCOMPARE(pinned.size(), 15 * SeasonRecordSize);
         QCOMPARE(readSeasonsContent(pinned).problem, QString());
     }
@@ -271,60 +249,57 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, kind);
         QFETCH(QString, reason);
-        const bool seasons = tableChoice({"gdk.rec", "gdk.dat"}, QStringLiteral("file"), file) == 1;
+        const bool seasons = tableChoice({"gdk.rec", "gdk.dat"}, "file", file) == 1;
         const QByteArray others = fileOf(seasons ? "records=300" : "games=3 attempts=90");
         for (const QStringList& row : tableRows("storage/hostile-readers.txt").mid(1)) {
             if (row[0] != file)
                 continue;
             CareerDir c;
-            const QString path = c.dir.filePath(file);
-            const QString other = c.dir.filePath(seasons ? "gdk.rec" : "gdk.dat");
-            write(other, others);
-            write(c.dir.filePath("gdk.html"), "<p>an earlier page</p>");
+            const QString path = c.dir.filePath(file), page = c.dir.filePath("gdk.html");
+            write(c.dir.filePath(seasons ? "gdk.rec" : "gdk.dat"), others);
+            write(page, "<p>an earlier page</p>");
             QVERIFY(makeHostileFile(path, kind));
             const QString shape = fileShape(path);
-            tableChoice(readers.keys(), QStringLiteral("reader"), row[1]);
+            tableChoice(readers.keys(), "reader", row[1]);
             QStringList told{readers[row[1]](c.career)};
             for (const Message& message : c.messenger.messages())
                 told << message.text;
             const bool huge = kind == u"huge", mends = huge && tableYes(row[3]);
-            const QString expected =
-                huge ? QString(row[2]).replace("PATH", path).replace("REASON", reason)
-                     : path + ": " + reason;
+            const QString expected = QString(huge ? row[2] : "PATH: REASON")
+                                         .replace("PATH", path)
+                                         .replace("REASON", reason);
             QVERIFY2(told.join(u'\n').contains(expected),
                      qPrintable(row[1] + ": " + told.join(u'\n')));
             const QStringList kept = QDir(c.dir.path()).entryList({file + ".damaged-*"});
             QCOMPARE(kept.size(), qsizetype(mends));
             QCOMPARE(fileShape(mends ? c.dir.filePath(kept[0]) : path), shape);
-            QCOMPARE(contents(c.dir.filePath("gdk.html")), QByteArray("<p>an earlier page</p>"));
-            QCOMPARE(contents(other), others);
+            QCOMPARE(contents(page) + contents(c.dir.filePath(seasons ? "gdk.rec" : "gdk.dat")),
+                     "<p>an earlier page</p>" + others);
         }
     }
 
     void aFailedSaveIsOfferedAgainAndGivenUpWhole() {
-        CareerDir c;
+        CareerDir c, fresh;
         QVERIFY(c.career.saveStats(aGame));
         const QByteArray seasons = contents(c.dat());
         int failures = 3;
         setFileFault([&](const QString&, FileStep step) {
-            return step == FileStep::Open && failures-- > 0 ? QStringLiteral("Input/output error")
-                                                            : QString();
+            return step == FileStep::Open && failures-- > 0 ? "Input/output error" : QString();
         });
         c.messenger.setRetries(1);
         QVERIFY(!c.career.saveStats(aGame));
         QCOMPARE(contents(c.dat()), seasons);
         c.messenger.setRetries(1);
         QVERIFY(c.career.saveStats(aGame));
-        // Given up where there was no file, it is not said to be as it was.
-        CareerDir fresh;
         failures = 1;
         QVERIFY(!fresh.career.saveStats(aGame));
         setFileFault({});
         QCOMPARE(decodeSeason(contents(c.dat())).total.attempts, 60);
         // Failed twice, given up; failed once, retried, saved.
-        QCOMPARE(c.messenger.titles(), QStringList(4, QStringLiteral("Game Not Saved")));
+        QCOMPARE(c.messenger.titles(), QStringList(4, "Game Not Saved"));
         QVERIFY(c.messenger.messages()[0].text.contains(c.dat() + ": Input/output error"));
         QVERIFY(c.messenger.messages()[2].text.contains("is as it was, and no record was checked"));
+        // Given up where there was no file, it is not said to be as it was.
         QCOMPARE(fresh.messenger.messages().last().text,
                  "The game was not saved; nothing was written to " + fresh.dat() +
                      ", and no record was checked against the game.");
@@ -345,13 +320,13 @@ private slots:
         write(career.seasonsPath(), fileOf("games=15 attempts=0 stray=3"));
         career.saveStats(aGame);
         career.checkBestGame(aGame);
-        exportCareer(career, QStringLiteral("Kim"), QStringLiteral("."));
+        exportCareer(career, "Kim", ".");
         write(career.seasonsPath(), fileOf("games=16 attempts=0 times=15 stray=3"));
         GameState state;
         career.openStats(state);
         setFileFault({});
         QStringList expected;
-        for (const QStringList& row : tableRows(QStringLiteral("storage/replacement-steps.txt")))
+        for (const QStringList& row : tableRows("storage/replacement-steps.txt"))
             expected << row[0];
         QCOMPARE(QStringList{"step"} + watch.steps, expected);
     }
@@ -360,19 +335,17 @@ private slots:
     void whereTheFilesLive() {
         QFETCH(QString, directory);
         QFETCH(QString, holds);
-        QFETCH(QString, immutable);
-        QFETCH(QString, system);
-        QFETCH(QString, chosen);
         QTemporaryDir temporary, home; // the player's data directory is in home
-        directory.replace(QStringLiteral("TEMP"), temporary.path());
-        if (tableChoice({"-", "gdk.dat", "gdk.rec"}, QStringLiteral("career file"), holds) > 0)
+        directory.replace("TEMP", temporary.path());
+        if (tableChoice({"-", "gdk.dat", "gdk.rec"}, "career file", holds) > 0)
             write(QDir(directory).filePath(holds), fileOf("games=3 attempts=90"));
+        QFETCH(QString, immutable);
         const bool locked = tableYes(immutable);
+        const auto chattr = [&](const char* change) {
+            return QProcess::execute("chattr", {change, directory});
+        };
         const QByteArray ownHome = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(home.path()));
-        const auto chattr = [&](const QString& change) {
-            return QProcess::execute(QStringLiteral("chattr"), {change, directory});
-        };
         const auto undo = qScopeGuard([&] {
             qputenv("HOME", ownHome);
             if (locked)
@@ -380,16 +353,16 @@ private slots:
         });
         if (locked && chattr("+i") != 0)
             QSKIP("chattr +i is not permitted here (it needs root on ext4); CI runs as root");
+        QFETCH(QString, system);
         QCOMPARE(isSystemDirectory(directory), tableYes(system));
         const QString players = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QVERIFY(players.startsWith(home.path()));
-        const bool own = tableChoice({"player's", "own"}, QStringLiteral("directory"), chosen) == 1;
+        QFETCH(QString, chosen);
+        const bool own = tableChoice({"player's", "own"}, "directory", chosen) == 1;
         QCOMPARE(chooseDataDirectory(directory), own ? directory : players);
-        const auto entries = [](const QString& path) {
-            return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-        };
-        QCOMPARE(entries(home.path()), QStringList());
-        QCOMPARE(entries(temporary.path()), QStringList(holds != "-", holds));
+        const auto all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+        QCOMPARE(QDir(home.path()).entryList(all), QStringList());
+        QCOMPARE(QDir(temporary.path()).entryList(all), QStringList(holds != "-", holds));
     }
 };
 

@@ -77,11 +77,11 @@ QByteArray fileOf(const QString& recipe) {
 // career's locks while the player reads it.
 struct LockWatch final : Messenger {
     QString directory;
-    QStringList steps;
+    QList<QStringList> steps; // one a row, as replacement-steps.txt has them
     bool show(const Message& message) override {
         QLockFile seasons(directory + "/gdk.dat.lock"), records(directory + "/gdk.rec.lock");
         const bool free = seasons.tryLock(0) && records.tryLock(0);
-        steps << message.title + (free ? ", both locks free" : ", locked");
+        steps.append({message.title + (free ? ", both locks free" : ", locked")});
         return false;
     }
 };
@@ -304,9 +304,9 @@ private slots:
         watch.directory = dir.path();
         setFileFault([&](const QString& path, FileStep step) {
             if (step != FileStep::Open)
-                watch.steps << QFileInfo(path).fileName() +
-                                   (step == FileStep::Rename ? " renamed" : " flushed") +
-                                   (QFileInfo::exists(path + ".lock") ? ", locked" : "");
+                watch.steps.append({QFileInfo(path).fileName() +
+                                    (step == FileStep::Rename ? " renamed" : " flushed") +
+                                    (QFileInfo::exists(path + ".lock") ? ", locked" : "")});
             return QString();
         });
         FileCareer career(dir.path(), watch);
@@ -318,10 +318,8 @@ private slots:
         GameState state;
         career.openStats(state);
         setFileFault({});
-        QStringList expected;
-        for (const QStringList& row : tableRows("storage/replacement-steps.txt"))
-            expected << row[0];
-        QCOMPARE(QStringList{"step"} + watch.steps, expected);
+        QCOMPARE(QList<QStringList>{{"step"}} + watch.steps,
+                 tableRows("storage/replacement-steps.txt"));
     }
 
     void whereTheFilesLive_data() { addTableRows("storage/data-directories.txt"); }

@@ -29,6 +29,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -46,110 +47,54 @@ QString recordsText(const CareerRecords& r) {
                              h(r.bestSeasonCompletionPercentage), h(r.bestSeasonRating));
 }
 
-// The bytes a row of damaged-files.txt describes.
+// The bytes of a file as named fields describe it (see tests/data/storage/README.md).
 QByteArray fileOf(const QString& recipe) {
-    QByteArray bytes;
-    for (const QString& step : recipe.split(u' ', Qt::SkipEmptyParts)) {
-        const QStringList part = step.section(u'*', 0, 0).split(u':');
-        const auto number = [&](int at) { return tableInt(part.value(at)); };
-        if (part[0] == QStringLiteral("season")) {
-            const int times = step.contains(u'*') ? tableInt(step.section(u'*', 1)) : 1;
-            for (int time = 0; time < times; ++time) {
-                const auto n = std::int32_t(bytes.size() / SeasonRecordSize + 1);
-                bytes += encodeSeason({.number = part.size() > 3 ? number(3) : n,
-                                       .games = number(1),
-                                       .total = {.attempts = number(2)},
-                                       .byType = {{{.attempts = number(2)}}}});
-            }
-        } else if (part[0] == QStringLiteral("records")) {
-            bytes += encodeRecords({number(1), 0, 0, 0, {}, 0, 0, 0, {}, {}});
-        } else {
-            bytes += QByteArray(tableInt(step), 'x');
-        }
+    QMap<QString, QList<int>> f;
+    for (const auto& [name, value] : tableLine(recipe)) {
+        const QStringList names{"games", "attempts", "numbers", "times", "records", "stray"};
+        if (!names.contains(name) || f.contains(name))
+            unknownWord("file field (or one given twice)", name + '=' + value);
+        for (const QString& number :
+             names.indexOf(name) < 3 ? value.split(u',') : QStringList{value})
+            f[name] << tableInt(number);
     }
-    return bytes;
+    const QList<int> games = f["games"], numbers = f.value("numbers", games);
+    if (f["attempts"].size() != games.size() || numbers.size() != games.size())
+        unknownWord("file of as many attempts and numbers as games", recipe);
+    QByteArray bytes;
+    for (int i = 0; i < games.size() * f.value("times", {1})[0]; ++i) {
+        const auto at = i % games.size();
+        const SeasonLine line{.attempts = f["attempts"][at]};
+        bytes += encodeSeason(
+            {f.contains("numbers") ? numbers[at] : i + 1, games[at], line, 0, {{line}}});
+    }
+    for (const int yards : f["records"])
+        bytes += encodeRecords({yards, 0, 0, 0, {}, 0, 0, 0, {}, {}});
+    return bytes + QByteArray(f.value("stray", {0})[0], 'x');
 }
 
-// Notes each replacement step and each message as it comes: whether the file's lock is held at
-// its rename and at the flush of its directory, and whether another copy of the game could take
-// both locks while the player reads a message.
-class StepTrace final : public Messenger {
-public:
-    explicit StepTrace(const QString& directory) : m_directory(directory) {
-        setFileFault([this](const QString& path, FileStep step) {
-            if (step != FileStep::Open)
-                steps << QFileInfo(path).fileName() +
-                             (step == FileStep::Rename ? " renamed" : " flushed") +
-                             (QFileInfo::exists(path + ".lock") ? ", locked" : "");
-            return QString();
-        });
-    }
-    ~StepTrace() override { setFileFault({}); }
+// Notes each message as it comes, and whether another copy of the game could take both of the
+// career's locks while the player reads it.
+struct LockWatch final : Messenger {
+    QString directory;
+    QList<QStringList> steps; // one a row, as replacement-steps.txt has them
     bool show(const Message& message) override {
-        QLockFile seasons(m_directory.filePath(QStringLiteral("gdk.dat.lock")));
-        QLockFile records(m_directory.filePath(QStringLiteral("gdk.rec.lock")));
+        QLockFile seasons(directory + "/gdk.dat.lock"), records(directory + "/gdk.rec.lock");
         const bool free = seasons.tryLock(0) && records.tryLock(0);
-        steps << message.title + (free ? ", both locks free" : ", locked");
+        steps.append({message.title + (free ? ", both locks free" : ", locked")});
         return false;
     }
-    QStringList steps;
-
-private:
-    QDir m_directory;
 };
 
-// A season of impossible-seasons.txt: the table's possible season with the row's changes.
-SeasonStats changedSeason(const QString& changes) {
-    SeasonStats s{
-        .number = 1,
-        .games = 2,
-        .total = {60, 30, 400, 3, 2},
-        .byType = {
-            {{15, 10, 80, 1, 0}, {15, 8, 100, 1, 1}, {15, 6, 120, 0, 1}, {14, 6, 100, 1, 0}}}};
-    const QStringList lines{"short", "medium", "long", "blitz"};
-    const QStringList fields{"att", "comp", "yds", "td", "int"};
-    for (const QString& change : changes.split(u' ', Qt::SkipEmptyParts)) {
-        QString name = change.section(u'=', 0, 0);
-        const int value = tableInt(change.section(u'=', 1));
-        if (name == u"season" || name == u"games") {
-            (name == u"season" ? s.number : s.games) = value;
-            continue;
-        }
-        qsizetype type = 0;
-        while (type < lines.size() && !name.startsWith(lines[type]))
-            ++type;
-        SeasonLine& l = type < lines.size() ? s.byType[std::size_t(type)] : s.total;
-        const qsizetype field =
-            fields.indexOf(type < lines.size() ? name.mid(lines[type].size()) : name);
-        if (field < 0)
-            unknownWord(QStringLiteral("field"), name);
-        std::int32_t* counts[] = {&l.attempts, &l.completions, &l.yards, &l.touchdowns,
-                                  &l.interceptions};
-        *counts[field] = value;
-    }
-    return s;
-}
-
-// Plays the started game to its end, stopping the meter at each value from 1 to a full meter in
-// turn, and now and then choosing New Game during a snap, so that the throw has no play type.
-void playThrough(GameSession& session, RandomSource& random, int& stop) {
-    while (session.playing()) {
-        session.press();
-        stop = stop % MeterMaximum + 1;
-        if (drawFloorPlusOne(random, 50) == 1)
-            session.newGame(); // the meter stands still until the press
-        else
-            while (session.meterRunning() && session.state().meter < stop)
-                session.tick();
-        session.press();
-    }
-}
-
-// Where many saves cost no disk flushes.
-QString scratchDirectory() {
-    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/gridlark-XXXXXX")
-                                                     : QDir::tempPath() + "/gridlark-XXXXXX";
-}
+// What each reader of a career file tells beside its messages.
+const QMap<QString, std::function<QString(FileCareer&)>> readers{
+    {"career", [](FileCareer& c) { return c.loadSeasons(), QString(); }},
+    {"records", [](FileCareer& c) { return c.loadRecords(), QString(); }},
+    {"pass types", [](FileCareer& c) { return c.peekSeasons().note; }},
+    {"save", [](FileCareer& c) { return c.saveStats(aGame), QString(); }},
+    {"record check", [](FileCareer& c) { return c.checkBestGame(aGame), QString(); }},
+    {"export", [](FileCareer& c) { return exportCareer(c, "Sam", ".").text; }},
+};
 
 struct CareerDir {
     QTemporaryDir dir;
@@ -164,269 +109,253 @@ class CareerFilesTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void recordsFallOnlyToStrictlyBetter();
-    void reservedBytesSurviveAnUpdate();
+
+    // The table's rows are one career: each is checked against the records the rows above left.
+    void recordsFallOnlyToStrictlyBetter() {
+        CareerRecords records;
+        QList<QStringList> rows = tableRows("storage/record-checks.txt");
+        QCOMPARE(rows.takeFirst().join(u' '), "check att comp yds td int row broken records");
+        for (const QStringList& row : rows) {
+            QCOMPARE(row.size(), 9);
+            const auto count = [&](qsizetype at) { return std::int16_t(tableInt(row[at])); };
+            const GameLine line{count(1), count(2), count(3), count(4), count(5)};
+            if (tableChoice({"season", "game"}, "check", row[0]) == 0)
+                checkSeasonRecords({.games = 16, .total = line}, records);
+            else
+                QCOMPARE(checkBestGame({.game = line, .longestInRow = count(6)}, records),
+                         tableYes(row[7]));
+            QCOMPARE(recordsText(records), row[8]);
+        }
+    }
+
+    void reservedBytesSurviveAnUpdate() {
+        CareerDir c;
+        write(c.dat(), encodeSeason({.number = 1, .games = 2, .reserved = 0x7a5b}));
+        QVERIFY(c.career.saveStats(aGame));
+        const QByteArray bytes = contents(c.dat());
+        QCOMPARE(bytes.first(12), QByteArray::fromHex("01000000 03000000 1e000000"));
+        QCOMPARE(bytes.mid(28, 6), QByteArray::fromHex("5b7a 05000000")); // reserved, shortAttempts
+        QCOMPARE(bytes.mid(90, 4), QByteArray::fromHex("18000000"));      // blitzAttempts
+        QCOMPARE(bytes.mid(106), QByteArray::fromHex("00000000")); // blitzInterceptions, the last
+    }
+
     void damagedFilesAreToldAndKept_data() { addTableRows("storage/damaged-files.txt"); }
-    void damagedFilesAreToldAndKept();
-    void impossibleSeasonsAreDamaged_data() { addTableRows("storage/impossible-seasons.txt"); }
-    void impossibleSeasonsAreDamaged();
-    void noPlayedCareerIsDamaged();
-    void hostileFilesAreRefusedUnread_data() { addTableRows("storage/hostile-files.txt"); }
-    void hostileFilesAreRefusedUnread();
-    void aFailedSaveIsOfferedAgainAndGivenUpWhole();
-    void filesAreReplacedUnderTheirLocksAndMessagesComeWithout();
-    void whereTheFilesLive_data() { addTableRows("storage/data-directories.txt"); }
-    void whereTheFilesLive();
-};
-
-// The table's rows are one career: each is checked against the records the rows above left.
-void CareerFilesTest::recordsFallOnlyToStrictlyBetter() {
-    QList<QStringList> rows = tableRows(QStringLiteral("storage/record-checks.txt"));
-    const QStringList header = rows.takeFirst();
-    CareerRecords records;
-    for (const QStringList& row : rows) {
-        const auto at = [&](const char* column) {
-            return tableInt(row[tableChoice(header, QStringLiteral("column"), column)]);
-        };
-        const auto count = [&](const char* column) { return std::int16_t(at(column)); };
-        if (tableChoice({"season", "game"}, QStringLiteral("check"), row[0]) == 1) {
-            const GameState game{
-                .game = {count("att"), count("comp"), count("yds"), count("td"), count("int")},
-                .longestInRow = count("row")};
-            QCOMPARE(checkBestGame(game, records), tableYes(row[header.indexOf("broken")]));
-        } else {
-            checkSeasonRecords(
-                {.games = 16, .total = {at("att"), at("comp"), at("yds"), at("td"), at("int")}},
-                records);
-        }
-        QCOMPARE(recordsText(records), row.last());
-    }
-}
-
-void CareerFilesTest::reservedBytesSurviveAnUpdate() {
-    CareerDir c;
-    write(c.dat(), encodeSeason({.number = 1, .games = 2, .reserved = 0x7a5b}));
-    QVERIFY(c.career.saveStats(aGame));
-    const QByteArray bytes = contents(c.dat());
-    QCOMPARE(bytes.size(), 110);
-    QCOMPARE(bytes.first(12), QByteArray::fromHex("01000000 03000000 1e000000"));
-    QCOMPARE(bytes.mid(28, 6), QByteArray::fromHex("5b7a 05000000")); // reserved, shortAttempts
-    QCOMPARE(bytes.mid(90, 4), QByteArray::fromHex("18000000"));      // blitzAttempts
-    QCOMPARE(bytes.mid(106), QByteArray::fromHex("00000000")); // blitzInterceptions, the last
-}
-
-void CareerFilesTest::damagedFilesAreToldAndKept() {
-    QFETCH(QString, file);
-    QFETCH(QString, bytes);
-    QFETCH(QString, reader);
-    QFETCH(QString, problem);
-    CareerDir c;
-    const QString path = c.dir.filePath(file);
-    const QByteArray damaged = fileOf(bytes);
-    write(path, damaged);
-    GameState s; // a new game that could not open falls to the last branch, and fails there
-    tableChoice({"open", "peek", "records"}, QStringLiteral("reader"), reader);
-    if (reader == QStringLiteral("open") && c.career.openStats(s) == SeasonOpening::Open)
-        QTEST(QString::asprintf("season %d, %d games, %d attempts", s.seasonNumber, s.seasonGames,
-                                s.season.attempts),
-              "reads");
-    else if (reader == QStringLiteral("peek"))
-        QTEST(QStringLiteral("%1 seasons").arg(c.career.peekSeasons().seasons.size()), "reads");
-    else
-        QTEST(QStringLiteral("%1 yards").arg(c.career.loadRecords().mostGameYards), "reads");
-    // Unless only looked at, a damaged file is kept under another name and mended.
-    const bool mended = !problem.isEmpty() && reader != QStringLiteral("peek");
-    const QStringList kept = QDir(c.dir.path()).entryList({file + QStringLiteral(".damaged-*")});
-    QCOMPARE(kept.size(), qsizetype(mended));
-    QCOMPARE(contents(mended ? c.dir.filePath(kept[0]) : path), damaged);
-    QCOMPARE(c.messenger.titles(), problem.isEmpty() ? QStringList() : QStringList{"Damaged File"});
-    if (!problem.isEmpty())
-        QVERIFY(c.messenger.messages()[0].text.startsWith(path + " is damaged: " + problem + '.'));
-    if (!mended)
-        return;
-    QVERIFY(readSeasonsContent(contents(c.dat())).problem.isEmpty());
-    QVERIFY(readRecordsContent(contents(c.career.recordsPath())).problem.isEmpty());
-    // Play goes on.
-    QVERIFY(c.career.saveStats(aGame));
-    c.career.checkBestGame(aGame);
-    QCOMPARE(c.messenger.messages().size(), 1);
-}
-
-void CareerFilesTest::impossibleSeasonsAreDamaged() {
-    QFETCH(QString, changes);
-    QFETCH(QString, problem);
-    const SeasonStats season = changedSeason(changes);
-    const SeasonsContent content = readSeasonsContent(encodeSeason(season));
-    QCOMPARE(content.seasons.size(), std::size_t(1));
-    SeasonStats kept = season;
-    kept.number = 1;
-    if (problem == u"renumbered") {
-        QCOMPARE(content.problem, QStringLiteral("season 1 is numbered %1").arg(season.number));
-    } else if (!problem.isEmpty()) {
-        QCOMPARE(content.problem, "season 1 holds impossible figures (" + problem + ')');
-        kept = SeasonStats{.number = 1};
-    } else {
-        QCOMPARE(content.problem, QString());
-    }
-    QVERIFY(content.seasons[0] == kept);
-}
-
-// Careers as they are played never read as damaged: several seeds, two copies of the game taking
-// turns on one career (both may finish season 15 and go on to a 16th), every stop of the meter,
-// and throws with no play type. Nor does the pinned career.
-void CareerFilesTest::noPlayedCareerIsDamaged() {
-    for (std::uint64_t seed = 1; seed <= 4; ++seed) {
-        QTemporaryDir dir(scratchDirectory());
-        RecordingMessenger messenger;
-        MixingRandomSource random(seed);
-        FileCareer first(dir.path(), messenger);
-        FileCareer second(dir.path(), messenger);
-        GameSession one(random, first, QStringLiteral("."));
-        GameSession other(random, second, QStringLiteral("."));
-        int stop = 0;
-        for (one.newGame(), other.newGame(); one.playing() || other.playing();
-             one.newGame(), other.newGame()) {
-            playThrough(one, random, stop);
-            playThrough(other, random, stop);
-        }
-        QVERIFY(contents(first.seasonsPath()).size() >= 15 * SeasonRecordSize);
-        QVERIFY(readSeasonsContent(contents(first.seasonsPath())).problem.isEmpty());
-        QVERIFY(!messenger.titles().contains(QStringLiteral("Damaged File")));
-    }
-    const QByteArray pinned = contents(QStringLiteral(GRIDLARK_TEST_DATA "/career-gdk.dat"));
-    QCOMPARE(pinned.size(), 15 * SeasonRecordSize);
-    QCOMPARE(readSeasonsContent(pinned).problem, QString());
-}
-
-void CareerFilesTest::hostileFilesAreRefusedUnread() {
-    QFETCH(QString, file);
-    QFETCH(QString, kind);
-    QFETCH(QString, reason);
-    const bool seasons = tableChoice({"gdk.rec", "gdk.dat"}, QStringLiteral("file"), file) == 1;
-    const QStringList readers = seasons ? QStringList{"career", "pass types", "save", "export"}
-                                        : QStringList{"records", "save", "export"};
-    for (const QString& reader : readers) {
+    void damagedFilesAreToldAndKept() {
+        QFETCH(QString, file);
+        QFETCH(QString, reader);
+        QFETCH(QString, problem);
         CareerDir c;
         const QString path = c.dir.filePath(file);
-        const QString other = c.dir.filePath(seasons ? "gdk.rec" : "gdk.dat");
-        write(other, seasons ? QByteArray::fromHex("2c01").leftJustified(52, 0)
-                             : fileOf(QStringLiteral("season:3:90")));
-        write(c.dir.filePath("gdk.html"), "<p>an earlier page</p>");
-        QVERIFY(makeHostileFile(path, kind));
-        const QString shape = fileShape(path);
-        QStringList told;
-        if (reader == u"career")
-            c.career.loadSeasons();
-        else if (reader == u"records")
-            c.career.loadRecords();
-        else if (reader == u"pass types")
-            told << c.career.peekSeasons().note;
-        else if (reader == u"export")
-            told << exportCareer(c.career, QStringLiteral("Sam"), QStringLiteral(".")).text;
-        else if (seasons)
-            c.career.saveStats(aGame);
-        else
-            c.career.checkBestGame(aGame);
-        for (const Message& message : c.messenger.messages())
-            told << message.text;
-        const bool damaged = kind == u"huge";
-        const bool mends = damaged && reader != u"pass types" && reader != u"export";
-        const QString expected = path +
-                                 (!damaged              ? QStringLiteral(": ")
-                                  : reader == u"export" ? QStringLiteral(": it is damaged: ")
-                                                        : QStringLiteral(" is damaged: ")) +
-                                 reason;
-        QVERIFY2(told.join(u'\n').contains(expected), qPrintable(reader + ": " + told.join(u'\n')));
+        QFETCH(QString, bytes);
+        write(path, fileOf(bytes));
+        const auto read = tableChoice({"open", "peek", "records"}, "reader", reader);
+        GameState s; // a new game that could not open reads as the records do, and fails there
+        QTEST(read == 0 && c.career.openStats(s) == SeasonOpening::Open
+                  ? QString::asprintf("season %d, %d games, %d attempts", s.seasonNumber,
+                                      s.seasonGames, s.season.attempts)
+              : read == 1 ? QStringLiteral("%1 seasons").arg(c.career.peekSeasons().seasons.size())
+                          : QStringLiteral("%1 yards").arg(c.career.loadRecords().mostGameYards),
+              "reads");
+        // Unless only looked at, a damaged file is kept under another name and mended.
+        const bool mended = !problem.isEmpty() && read != 1;
         const QStringList kept = QDir(c.dir.path()).entryList({file + ".damaged-*"});
-        QCOMPARE(kept.size(), qsizetype(mends));
-        QCOMPARE(fileShape(mends ? c.dir.filePath(kept[0]) : path), shape);
-        QCOMPARE(contents(c.dir.filePath("gdk.html")), QByteArray("<p>an earlier page</p>"));
-        QCOMPARE(QFileInfo(other).size(), seasons ? 52 : 110);
+        QCOMPARE(kept.size(), qsizetype(mended));
+        QCOMPARE(contents(mended ? c.dir.filePath(kept[0]) : path), fileOf(bytes));
+        QCOMPARE(c.messenger.titles(), QStringList(!problem.isEmpty(), "Damaged File"));
+        QVERIFY(problem.isEmpty() ||
+                c.messenger.messages()[0].text.startsWith(path + " is damaged: " + problem + '.'));
+        if (!mended)
+            return;
+        // Play goes on, and the mended file is not found damaged again.
+        QVERIFY(c.career.saveStats(aGame));
+        c.career.checkBestGame(aGame);
+        QCOMPARE(c.messenger.messages().size(), 1);
     }
-}
 
-void CareerFilesTest::aFailedSaveIsOfferedAgainAndGivenUpWhole() {
-    CareerDir c;
-    QVERIFY(c.career.saveStats(aGame));
-    const QByteArray seasons = contents(c.dat());
-    int failures = 3;
-    setFileFault([&](const QString&, FileStep step) {
-        return step == FileStep::Open && failures-- > 0 ? QStringLiteral("Input/output error")
-                                                        : QString();
-    });
-    c.messenger.setRetries(1);
-    QVERIFY(!c.career.saveStats(aGame));
-    QCOMPARE(contents(c.dat()), seasons);
-    c.messenger.setRetries(1);
-    QVERIFY(c.career.saveStats(aGame));
-    setFileFault({});
-    QCOMPARE(decodeSeason(contents(c.dat())).total.attempts, 60);
-    // Failed twice, given up; failed once, retried, saved.
-    QCOMPARE(c.messenger.titles(), QStringList(4, QStringLiteral("Game Not Saved")));
-    QVERIFY(c.messenger.messages()[0].text.contains(c.dat() + ": Input/output error"));
-    QVERIFY(c.messenger.messages()[2].text.contains("is as it was, and no record was checked"));
-    // Given up where there was no file, it is not said to be as it was.
-    CareerDir fresh;
-    setFileFault([](const QString&, FileStep) { return QStringLiteral("Input/output error"); });
-    QVERIFY(!fresh.career.saveStats(aGame));
-    setFileFault({});
-    QCOMPARE(fresh.messenger.messages().last().text,
-             "The game was not saved; nothing was written to " + fresh.dat() +
-                 ", and no record was checked against the game.");
-}
+    void impossibleSeasonsAreDamaged_data() { addTableRows("storage/impossible-seasons.txt"); }
+    void impossibleSeasonsAreDamaged() {
+        QFETCH(QString, changes);
+        QFETCH(QString, problem);
+        // The table's possible season: its number and games, then the season's line and each pass
+        // type's, with the row's changes.
+        std::array<std::int32_t, 27> v{1,   2, 60, 30, 400, 3,   2, 15, 10, 80, 1,   0, 15, 8,
+                                       100, 1, 1,  15, 6,   120, 0, 1,  14, 6,  100, 1, 0};
+        QStringList names{"season", "games"};
+        for (const QString line : {"", "short", "medium", "long", "blitz"})
+            for (const char* count : {"att", "comp", "yds", "td", "int"})
+                names << line + count;
+        for (const auto& [name, value] : tableLine(changes))
+            v[std::size_t(tableChoice(names, "field", name))] = tableInt(value);
+        const auto line = [&](std::size_t at) {
+            return SeasonLine{v[at], v[at + 1], v[at + 2], v[at + 3], v[at + 4]};
+        };
+        const SeasonStats season{v[0], v[1], line(2), 0, {{line(7), line(12), line(17), line(22)}}};
+        const SeasonsContent content = readSeasonsContent(encodeSeason(season));
+        const bool renumbered = problem == u"renumbered",
+                   emptied = !renumbered && !problem.isEmpty();
+        QCOMPARE(content.problem, renumbered
+                                      ? QStringLiteral("season 1 is numbered %1").arg(season.number)
+                                  : emptied ? "season 1 holds impossible figures (" + problem + ')'
+                                            : QString());
+        SeasonStats kept = emptied ? SeasonStats() : season;
+        kept.number = 1;
+        QCOMPARE(content.seasons, std::vector{kept});
+    }
 
-void CareerFilesTest::filesAreReplacedUnderTheirLocksAndMessagesComeWithout() {
-    QTemporaryDir dir;
-    StepTrace trace(dir.path());
-    FileCareer career(dir.path(), trace);
-    write(career.seasonsPath(), fileOf(QStringLiteral("season:15:0 3")));
-    career.saveStats(aGame);
-    career.checkBestGame(aGame);
-    exportCareer(career, QStringLiteral("Kim"), QStringLiteral("."));
-    write(career.seasonsPath(), fileOf(QStringLiteral("season:16:0 ").repeated(15) + '3'));
-    GameState state;
-    career.openStats(state);
-    QStringList expected;
-    for (const QStringList& row : tableRows(QStringLiteral("storage/replacement-steps.txt")))
-        expected << row[0];
-    QCOMPARE(QStringList{"step"} + trace.steps, expected);
-}
+    // Careers as they are played never read as damaged: several seeds, two copies of the game
+    // taking turns on one career (both may finish season 15 and go on to a 16th), stopping the
+    // meter at each value from 1 to a full meter in turn, and now and then choosing New Game during
+    // a snap, so that the throw has no play type. Nor does the pinned career.
+    void noPlayedCareerIsDamaged() {
+        for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+            // Where many saves cost no disk flushes.
+            QTemporaryDir dir(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/gridlark-XXXXXX")
+                                                        : QDir::tempPath() + "/gridlark-XXXXXX");
+            RecordingMessenger messenger;
+            MixingRandomSource random(seed);
+            FileCareer first(dir.path(), messenger), second(dir.path(), messenger);
+            GameSession one(random, first, "."), other(random, second, ".");
+            int stop = 0;
+            for (one.newGame(), other.newGame(); one.playing() || other.playing();
+                 one.newGame(), other.newGame())
+                for (GameSession* session : {&one, &other})
+                    while (session->playing()) {
+                        session->press();
+                        stop = stop % MeterMaximum + 1;
+                        if (drawFloorPlusOne(random, 50) == 1)
+                            session->newGame(); // the meter stands still until the press
+                        else
+                            while (session->meterRunning() && session->state().meter < stop)
+                                session->tick();
+                        session->press();
+                    }
+            const SeasonsContent played = readSeasonsContent(contents(first.seasonsPath()));
+            QVERIFY(played.seasons.size() >= 15 && played.problem.isEmpty());
+            QVERIFY(!messenger.titles().contains("Damaged File"));
+        }
+        const SeasonsContent pinned =
+            readSeasonsContent(contents(GRIDLARK_TEST_DATA "/career-gdk.dat"));
+        QVERIFY(pinned.seasons.size() == 15 && pinned.problem.isEmpty());
+    }
 
-void CareerFilesTest::whereTheFilesLive() {
-    QFETCH(QString, directory);
-    QFETCH(QString, holds);
-    QFETCH(QString, chosen);
-    QTemporaryDir temporary;
-    QTemporaryDir home; // the player's data directory is in it
-    directory.replace(QStringLiteral("TEMP"), temporary.path());
-    tableChoice({"-", "gdk.dat", "gdk.rec"}, QStringLiteral("career file"), holds);
-    if (holds != QStringLiteral("-"))
-        write(QDir(directory).filePath(holds), fileOf(QStringLiteral("season:3:90")));
-    QFETCH(QString, immutable);
-    const bool locked = tableYes(immutable);
-    const QByteArray ownHome = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(home.path()));
-    const auto undo = qScopeGuard([&] {
-        qputenv("HOME", ownHome);
-        if (locked)
-            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), directory});
-    });
-    if (locked &&
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), directory}) != 0)
-        QSKIP("chattr +i is not permitted here (it needs root on ext4); CI runs as root");
-    QFETCH(QString, system);
-    QCOMPARE(isSystemDirectory(directory), tableYes(system));
-    const QString players = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QVERIFY(players.startsWith(home.path()));
-    const bool own = tableChoice({"player's", "own"}, QStringLiteral("directory"), chosen) == 1;
-    QCOMPARE(chooseDataDirectory(directory), own ? directory : players);
-    const auto entries = [](const QString& path) {
-        return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    };
-    QCOMPARE(entries(home.path()), QStringList());
-    QCOMPARE(entries(temporary.path()),
-             holds == QStringLiteral("-") ? QStringList() : QStringList{holds});
-}
+    // Each row is given to every reader of its file in hostile-readers.txt.
+    void hostileFilesAreRefusedUnread_data() { addTableRows("storage/hostile-files.txt"); }
+    void hostileFilesAreRefusedUnread() {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const bool seasons = tableChoice({"gdk.rec", "gdk.dat"}, "file", file) == 1;
+        const QString other = seasons ? "gdk.rec" : "gdk.dat"; // left as it was
+        const QByteArray others = fileOf(seasons ? "records=300" : "games=3 attempts=90");
+        for (const QStringList& row : tableRows("storage/hostile-readers.txt").mid(1)) {
+            if (row[0] != file)
+                continue;
+            CareerDir c;
+            const QString path = c.dir.filePath(file), page = c.dir.filePath("gdk.html");
+            write(c.dir.filePath(other), others);
+            write(page, "<p>an earlier page</p>");
+            QVERIFY(makeHostileFile(path, kind));
+            const QString shape = fileShape(path);
+            tableChoice(readers.keys(), "reader", row[1]);
+            QStringList told{readers[row[1]](c.career)};
+            for (const Message& message : c.messenger.messages())
+                told << message.text;
+            const bool huge = kind == u"huge", mends = huge && tableYes(row[3]);
+            const QString expected = QString(huge ? row[2] : "PATH: REASON")
+                                         .replace("PATH", path)
+                                         .replace("REASON", reason);
+            QVERIFY2(told.join(u'\n').contains(expected),
+                     qPrintable(row[1] + ": " + told.join(u'\n')));
+            const QStringList kept = QDir(c.dir.path()).entryList({file + ".damaged-*"});
+            QCOMPARE(kept.size(), qsizetype(mends));
+            QCOMPARE(fileShape(mends ? c.dir.filePath(kept[0]) : path), shape);
+            QCOMPARE(contents(page), QByteArray("<p>an earlier page</p>"));
+            QCOMPARE(contents(c.dir.filePath(other)), others);
+        }
+    }
+
+    void aFailedSaveIsOfferedAgainAndGivenUpWhole() {
+        CareerDir c, fresh;
+        QVERIFY(c.career.saveStats(aGame));
+        const QByteArray seasons = contents(c.dat());
+        int failures = 3;
+        setFileFault([&](const QString&, FileStep step) {
+            return step == FileStep::Open && failures-- > 0 ? "Input/output error" : QString();
+        });
+        c.messenger.setRetries(1);
+        QVERIFY(!c.career.saveStats(aGame));
+        QCOMPARE(contents(c.dat()), seasons);
+        c.messenger.setRetries(1);
+        QVERIFY(c.career.saveStats(aGame));
+        failures = 1;
+        QVERIFY(!fresh.career.saveStats(aGame));
+        setFileFault({});
+        QCOMPARE(decodeSeason(contents(c.dat())).total.attempts, 60);
+        // Failed twice, given up; failed once, retried, saved.
+        QCOMPARE(c.messenger.titles(), QStringList(4, "Game Not Saved"));
+        QVERIFY(c.messenger.messages()[0].text.contains(c.dat() + ": Input/output error"));
+        QVERIFY(c.messenger.messages()[2].text.contains("is as it was, and no record was checked"));
+        // Given up where there was no file, it is not said to be as it was.
+        QCOMPARE(fresh.messenger.messages().last().text,
+                 "The game was not saved; nothing was written to " + fresh.dat() +
+                     ", and no record was checked against the game.");
+    }
+
+    void filesAreReplacedUnderTheirLocksAndMessagesComeWithout() {
+        QTemporaryDir dir;
+        LockWatch watch;
+        watch.directory = dir.path();
+        setFileFault([&](const QString& path, FileStep step) {
+            if (step != FileStep::Open)
+                watch.steps.append({QFileInfo(path).fileName() +
+                                    (step == FileStep::Rename ? " renamed" : " flushed") +
+                                    (QFileInfo::exists(path + ".lock") ? ", locked" : "")});
+            return QString();
+        });
+        FileCareer career(dir.path(), watch);
+        write(career.seasonsPath(), fileOf("games=15 attempts=0 stray=3"));
+        career.saveStats(aGame);
+        career.checkBestGame(aGame);
+        exportCareer(career, "Kim", ".");
+        write(career.seasonsPath(), fileOf("games=16 attempts=0 times=15 stray=3"));
+        GameState state;
+        career.openStats(state);
+        setFileFault({});
+        QCOMPARE(QList<QStringList>{{"step"}} + watch.steps,
+                 tableRows("storage/replacement-steps.txt"));
+    }
+
+    void whereTheFilesLive_data() { addTableRows("storage/data-directories.txt"); }
+    void whereTheFilesLive() {
+        QFETCH(QString, directory);
+        QFETCH(QString, holds);
+        QTemporaryDir temporary, home; // the player's data directory is in home
+        directory.replace("TEMP", temporary.path());
+        if (tableChoice({"-", "gdk.dat", "gdk.rec"}, "career file", holds) > 0)
+            write(QDir(directory).filePath(holds), fileOf("games=3 attempts=90"));
+        QFETCH(QString, immutable);
+        const bool locked = tableYes(immutable);
+        const QByteArray ownHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        const auto undo = qScopeGuard([&] {
+            qputenv("HOME", ownHome);
+            if (locked)
+                QProcess::execute("chattr", {"-i", directory});
+        });
+        if (locked && QProcess::execute("chattr", {"+i", directory}) != 0)
+            QSKIP("chattr +i is not permitted here (it needs root on ext4); CI runs as root");
+        QFETCH(QString, system);
+        QCOMPARE(isSystemDirectory(directory), tableYes(system));
+        const QString players = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(players.startsWith(home.path()));
+        QFETCH(QString, chosen);
+        const bool own = tableChoice({"player's", "own"}, "directory", chosen) == 1;
+        QCOMPARE(chooseDataDirectory(directory), own ? directory : players);
+        const auto all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+        QCOMPARE(QDir(home.path()).entryList(all), QStringList());
+        QCOMPARE(QDir(temporary.path()).entryList(all), QStringList(holds != "-", holds));
+    }
+};
 
 QTEST_GUILESS_MAIN(CareerFilesTest)
 #include "careerfiles_test.moc"

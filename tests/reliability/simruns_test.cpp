@@ -3,7 +3,6 @@
 // and a directory that takes nothing. Each check is a test of its own in CTest.
 #include "support/datatable.h"
 #include "support/filebytes.h"
-#include "support/hostilefile.h"
 
 #include "storage/careerfilecontent.h"
 
@@ -76,8 +75,6 @@ private slots:
     void twoRunsOnOneDirectoryKeepEveryGame();
     void aDirectoryTakingNothingIsTold_data() { addTableRows("storage/unwritable.txt"); }
     void aDirectoryTakingNothingIsTold();
-    void theExportRefusesAHostileFile_data() { addTableRows("storage/hostile-files.txt"); }
-    void theExportRefusesAHostileFile();
 };
 
 // Every kill is followed by a run on the same directory, which a torn record or a lost game
@@ -198,29 +195,6 @@ void SimRunsTest::aDirectoryTakingNothingIsTold() {
                  file == "directory" && how == "immutable");
         QCOMPARE(files(), before);
     }
-}
-
-// The export of the simulator, as of the window, reads a pipe, a device or a directory not at all
-// and a huge file no further than its longest content, and writes nothing.
-void SimRunsTest::theExportRefusesAHostileFile() {
-    QFETCH(QString, file);
-    QFETCH(QString, kind);
-    QFETCH(QString, reason);
-    QTemporaryDir temporary;
-    const QString dir = temporary.path();
-    QCOMPARE(finish(start(dir, oneGame)).status, 0);
-    QVERIFY(QFile::remove(dir + '/' + file));
-    QVERIFY(makeHostileFile(dir + '/' + file, kind));
-    const bool seasons = tableChoice({"gdk.rec", "gdk.dat"}, QStringLiteral("file"), file) == 1;
-    const QString other = dir + (seasons ? "/gdk.rec" : "/gdk.dat");
-    const QByteArray otherBytes = contents(other);
-    const QString shape = fileShape(dir + '/' + file);
-    const Run run = finish(start(dir, {"--export", "Sam"}));
-    const QString told = dir + '/' + file + (kind == u"huge" ? ": it is damaged: " : ": ") + reason;
-    QVERIFY2(run.status == 1 && run.err.contains(told), qPrintable(run.err));
-    QCOMPARE(fileShape(dir + '/' + file), shape);
-    QCOMPARE(contents(other), otherBytes);
-    QVERIFY(!QFileInfo::exists(dir + "/gdk.html"));
 }
 
 QTEST_GUILESS_MAIN(SimRunsTest)

@@ -45,17 +45,18 @@ std::vector<SeasonStats> storedSeasons(const QString& records) {
     return result;
 }
 
-QString windowRows(const CareerWindow& window) {
-    const auto* list = window.findChild<QTreeWidget*>(QStringLiteral("lvwCareer"));
+// The rows of the window's list `name` as shown, hidden columns left out: each cell as `cell`
+// reads it, cells joined by `between` and rows by " | ".
+template <typename Cell>
+QString listRows(const QWidget& window, const char* name, const QString& between, Cell cell) {
+    const auto* list = window.findChild<QTreeWidget*>(QLatin1String(name));
     QStringList rows;
     for (int row = 0; row < list->topLevelItemCount(); ++row) {
         QStringList cells;
-        for (int column = 1; column < 11; ++column) {
-            const QBrush brush = list->topLevelItem(row)->foreground(column);
-            cells << list->topLevelItem(row)->text(column) +
-                         (brush.style() == Qt::NoBrush ? QString() : u'/' + brush.color().name());
-        }
-        rows << cells.join(u' ');
+        for (int column = 0; column < list->columnCount(); ++column)
+            if (!list->isColumnHidden(column))
+                cells << cell(*list->topLevelItem(row), column);
+        rows << cells.join(between);
     }
     return rows.join(QStringLiteral(" | "));
 }
@@ -67,129 +68,76 @@ QString pageRows(const QStringList& page) {
     return page.mid(21, end - 21).join(u' ').remove(markup).simplified();
 }
 
-QStringList shownRecords(const RecordsWindow& window) {
-    QStringList values;
-    for (const char* name : {"lblYards", "lblTDs", "lblINTs", "lblComp", "lblInRow", "lblsYards",
-                             "lblsTD", "lblsInt", "lblsComp", "lblsRating"})
-        values << window.findChild<QLabel*>(QString::fromLatin1(name))->text();
-    return values;
-}
-
-// The rows Pass Types lists for `span`, its cells joined by ", "; none where the window offers
-// no such span. Every figure must stand right-aligned, and all five rows in view.
-QString passTypeRowsShown(PlayTypesWindow& window, int span) {
-    auto* spans = window.findChild<QComboBox*>(QStringLiteral("cboSpan"));
-    const int choice = spans->findData(span);
-    if (choice < 0)
-        return {};
-    spans->setCurrentIndex(choice);
-    const auto* list = window.findChild<QTreeWidget*>(QStringLiteral("lvwPassTypes"));
-    QStringList rows;
-    for (int row = 0; row < list->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* item = list->topLevelItem(row);
-        QStringList cells;
-        for (int column = 0; column < item->columnCount(); ++column) {
-            const Qt::Alignment wanted = column == 0 ? Qt::AlignLeft : Qt::AlignRight;
-            if ((Qt::Alignment(item->textAlignment(column)) & Qt::AlignHorizontal_Mask) != wanted)
-                return QStringLiteral("misaligned in column %1").arg(column);
-            cells << item->text(column);
-        }
-        if (list->visualItemRect(item).bottom() >= list->viewport()->height())
-            return QStringLiteral("row %1 out of view").arg(row);
-        rows << cells.join(QStringLiteral(", "));
-    }
-    return rows.join(QStringLiteral(" | "));
-}
-
 // The chart's colours by the reckoning of colour science: sRGB (D65) to CIELAB, simulated
 // colour blindness (Machado, Oliveira and Fernandes 2009, full severity, applied to linear RGB)
 // and the WCAG 2.1 relative luminance and contrast.
 namespace colour {
 
 using Triple = std::array<double, 3>;
-using Matrix = std::array<Triple, 3>;
+using Matrix = std::array<double, 9>; // by rows
 
-struct Vision {
-    const char* name;
-    Matrix simulation;
-};
-
-const Vision visions[] = {
-    {"normal", {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}},
+const std::pair<const char*, Matrix> visions[] = {
+    {"normal", {1, 0, 0, 0, 1, 0, 0, 0, 1}},
     {"deuteranopia",
-     {{{0.367322, 0.860646, -0.227968},
-       {0.280085, 0.672501, 0.047413},
-       {-0.011820, 0.042940, 0.968881}}}},
+     {0.367322, 0.860646, -0.227968, 0.280085, 0.672501, 0.047413, -0.011820, 0.042940, 0.968881}},
     {"protanopia",
-     {{{0.152286, 1.052583, -0.204868},
-       {0.114503, 0.786281, 0.099216},
-       {-0.003882, -0.048116, 1.051998}}}},
+     {0.152286, 1.052583, -0.204868, 0.114503, 0.786281, 0.099216, -0.003882, -0.048116, 1.051998}},
 };
 
 Triple times(const Matrix& m, const Triple& v) {
-    Triple product{};
-    for (std::size_t row = 0; row < 3; ++row)
-        product[row] = m[row][0] * v[0] + m[row][1] * v[1] + m[row][2] * v[2];
-    return product;
+    return {m[0] * v[0] + m[1] * v[1] + m[2] * v[2], m[3] * v[0] + m[4] * v[1] + m[5] * v[2],
+            m[6] * v[0] + m[7] * v[1] + m[8] * v[2]};
 }
 
-// A component from 0 to 255 in linear light; sRGB bends at 0.04045, WCAG 2.1 at 0.03928.
-double linear(int component, double knee) {
-    const double c = component / 255.0;
-    return c <= knee ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
+// Each component from 0 to 1 in linear light; sRGB bends at 0.04045, WCAG 2.1 at 0.03928.
 Triple linearRgb(const ChartColour& c, double knee) {
-    return {linear(c.red, knee), linear(c.green, knee), linear(c.blue, knee)};
+    Triple rgb{c.red / 255.0, c.green / 255.0, c.blue / 255.0};
+    for (double& x : rgb)
+        x = x <= knee ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    return rgb;
 }
 
 Triple lab(const ChartColour& c, const Matrix& simulation) {
     Triple rgb = times(simulation, linearRgb(c, 0.04045));
-    for (double& component : rgb)
-        component = std::clamp(component, 0.0, 1.0);
-    const Matrix toXyz{{{0.4124564, 0.3575761, 0.1804375},
-                        {0.2126729, 0.7151522, 0.0721750},
-                        {0.0193339, 0.1191920, 0.9503041}}};
-    const Triple xyz = times(toXyz, rgb);
+    for (double& x : rgb)
+        x = std::clamp(x, 0.0, 1.0);
+    const Triple xyz = times({0.4124564, 0.3575761, 0.1804375, 0.2126729, 0.7151522, 0.0721750,
+                              0.0193339, 0.1191920, 0.9503041},
+                             rgb);
     const Triple white{0.95047, 1.0, 1.08883};
-    Triple f{};
-    for (std::size_t i = 0; i < 3; ++i) {
+    const auto f = [&xyz, &white](std::size_t i) { // the cube root, straightened below (6/29)³
         const double t = xyz[i] / white[i];
-        constexpr double delta = 6.0 / 29;
-        f[i] = t > delta * delta * delta ? std::cbrt(t) : t / (3 * delta * delta) + 4.0 / 29;
-    }
-    return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
+        return t > 216.0 / 24389 ? std::cbrt(t) : t * 841 / 108 + 4.0 / 29;
+    };
+    return {116 * f(1) - 16, 500 * (f(0) - f(1)), 200 * (f(1) - f(2))};
 }
 
-double deltaE76(const Triple& a, const Triple& b) {
-    return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+// The WCAG 2.1 contrast of a colour against the chart's background.
+double contrast(const ChartColour& c) {
+    const auto luminance = [](const ChartColour& of) {
+        const Triple rgb = linearRgb(of, 0.03928);
+        return 0.2126 * rgb[0] + 0.7152 * rgb[1] + 0.0722 * rgb[2];
+    };
+    const auto [darker, lighter] = std::minmax({luminance(c), luminance(ChartBackground)});
+    return (lighter + 0.05) / (darker + 0.05);
 }
 
-double luminance(const ChartColour& c) {
-    const Triple rgb = linearRgb(c, 0.03928);
-    return 0.2126 * rgb[0] + 0.7152 * rgb[1] + 0.0722 * rgb[2];
-}
-
-double contrast(const ChartColour& a, const ChartColour& b) {
-    const double first = luminance(a);
-    const double second = luminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
-}
-
-// The rules the colours break, by their places from 1.
+// The rules the colours break, by their places from 1: two colours closer than ΔE76 25.
 QString failures(const std::vector<ChartColour>& colours) {
     QStringList broken;
-    for (const Vision& vision : visions)
+    for (const auto& [vision, simulation] : visions)
         for (std::size_t i = 0; i < colours.size(); ++i)
-            for (std::size_t j = i + 1; j < colours.size(); ++j)
-                if (deltaE76(lab(colours[i], vision.simulation),
-                             lab(colours[j], vision.simulation)) < 25)
+            for (std::size_t j = i + 1; j < colours.size(); ++j) {
+                const Triple a = lab(colours[i], simulation);
+                const Triple b = lab(colours[j], simulation);
+                if (std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]) < 25)
                     broken << QStringLiteral("%1 %2-%3")
-                                  .arg(QString::fromLatin1(vision.name))
+                                  .arg(QLatin1String(vision))
                                   .arg(i + 1)
                                   .arg(j + 1);
+            }
     for (std::size_t i = 0; i < colours.size(); ++i)
-        if (contrast(colours[i], ChartBackground) < 3)
+        if (contrast(colours[i]) < 3)
             broken << QStringLiteral("contrast %1").arg(i + 1);
     return broken.join(QStringLiteral("; "));
 }
@@ -228,15 +176,24 @@ void ViewsTest::seasonTables() {
         QCOMPARE(pageRows(exportPageLines(storedSeasons(seasons), {}, QString(), point)), rows);
         return;
     }
-    QCOMPARE(windowRows(CareerWindow(storedSeasons(seasons), point)), rows);
+    const auto coloured = [](const QTreeWidgetItem& item, int column) {
+        const QBrush brush = item.foreground(column);
+        return item.text(column) +
+               (brush.style() == Qt::NoBrush ? QString() : u'/' + brush.color().name());
+    };
+    QCOMPARE(listRows(CareerWindow(storedSeasons(seasons), point), "lvwCareer", " ", coloured),
+             rows);
 }
 
 void ViewsTest::theRecordsWindowShowsTheTenRecords() {
     const RecordsWindow window({412, 5, 4, 12, FixedPoint4::fromTenths(1000), 4100, 31, 7,
                                 FixedPoint4::fromTenths(5), FixedPoint4::fromHundredths(8725)},
                                QStringLiteral(","));
-    QCOMPARE(shownRecords(window),
-             (QStringList{"412", "5", "4", "100", "12", "4100", "31", "7", "0,5", "87,25"}));
+    QStringList shown;
+    for (const char* name : {"lblYards", "lblTDs", "lblINTs", "lblComp", "lblInRow", "lblsYards",
+                             "lblsTD", "lblsInt", "lblsComp", "lblsRating"})
+        shown << window.findChild<QLabel*>(QLatin1String(name))->text();
+    QCOMPARE(shown, (QStringList{"412", "5", "4", "100", "12", "4100", "31", "7", "0,5", "87,25"}));
 }
 
 void ViewsTest::anEmptyCareerExportsItsPinnedPage() {
@@ -286,34 +243,42 @@ void ViewsTest::passTypes() {
     QTemporaryDir dir;
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
-    tableChoice({"prepared", "damaged", "empty", "unreadable"}, QStringLiteral("file"), file);
-    if (file == u"unreadable")
+    const qsizetype kind =
+        tableChoice({"prepared", "damaged", "empty", "unreadable"}, QStringLiteral("file"), file);
+    if (kind == 3)
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("gdk.dat")));
+    else if (kind == 2)
+        write(career.seasonsPath(), QByteArray());
     else
         write(career.seasonsPath(),
-              file == u"empty" ? QByteArray()
-                               : twoSeasonsOfPlayTypes() +
-                                     (file == u"damaged" ? encodeSeason({.number = 3, .games = 17})
-                                                         : QByteArray()));
+              twoSeasonsOfPlayTypes() +
+                  (kind == 1 ? encodeSeason({.number = 3, .games = 17}) : QByteArray()));
     const PeekedSeasons peeked = career.peekSeasons();
-    if (span == u"note") {
-        // Above the table, or in place of a chart with nothing to plot.
-        PlayTypesWindow window(peeked, point);
-        const auto* note = window.findChild<QLabel*>(QStringLiteral("lblNote"));
-        QString shown =
-            note->isVisibleTo(&window)
-                ? note->text()
-                : ratingTrendDescription(ratingTrend(peeked.seasons, peeked.note), point);
-        QCOMPARE(shown.replace(dir.path(), QStringLiteral("$DIR")), texts);
-        return;
-    }
-    if (span == u"chart") {
-        QCOMPARE(ratingTrendDescription(ratingTrend(peeked.seasons, peeked.note), point), texts);
-        return;
-    }
     PlayTypesWindow window(peeked, point);
-    window.show();
-    QCOMPARE(passTypeRowsShown(window, tableInt(span)), texts);
+    // The chart as read aloud; the note stands above the table, or in place of a chart with
+    // nothing to plot.
+    QString shown = ratingTrendDescription(ratingTrend(peeked.seasons, peeked.note), point);
+    const auto* note = window.findChild<QLabel*>(QStringLiteral("lblNote"));
+    if (span == u"note" && note->isVisibleTo(&window)) {
+        shown = note->text();
+    } else if (span != u"note" && span != u"chart") {
+        // Every figure must stand right-aligned, and all five rows in view.
+        const auto aligned = [](const QTreeWidgetItem& item, int column) {
+            const QTreeWidget* list = item.treeWidget();
+            const bool inView = list->visualItemRect(&item).bottom() < list->viewport()->height();
+            return item.text(column) +
+                   (inView && (item.textAlignment(column) & Qt::AlignHorizontal_Mask) ==
+                                  (column == 0 ? Qt::AlignLeft : Qt::AlignRight)
+                        ? QString()
+                        : QStringLiteral(" (misaligned or out of view)"));
+        };
+        auto* spans = window.findChild<QComboBox*>(QStringLiteral("cboSpan"));
+        spans->setCurrentIndex(spans->findData(tableInt(span)));
+        window.show();
+        shown =
+            spans->currentIndex() < 0 ? QString() : listRows(window, "lvwPassTypes", ", ", aligned);
+    }
+    QCOMPARE(shown.replace(dir.path(), QStringLiteral("$DIR")), texts);
 }
 
 void ViewsTest::theRatingAxisRunsToOneSixtyWithTheHighestRatingMarked() {
@@ -358,16 +323,13 @@ void ViewsTest::theLineColoursStayApart() {
     QFETCH(QString, colours);
     QFETCH(QString, fails);
     std::vector<ChartColour> palette;
-    for (std::size_t line = 0; line < ViewLineCount; ++line)
+    for (std::size_t line = 0; colours == u"chart" && line < ViewLineCount; ++line)
         palette.push_back(viewLineStyle(line).colour);
-    if (colours != u"chart") {
-        palette.clear();
-        for (const QString& name : colours.split(u' ')) {
-            const QColor colour = QColor::fromString(name);
-            if (!colour.isValid())
-                unknownWord(QStringLiteral("colour"), name);
-            palette.push_back({colour.red(), colour.green(), colour.blue()});
-        }
+    for (const QString& name : colours == u"chart" ? QStringList() : colours.split(u' ')) {
+        const QColor colour = QColor::fromString(name);
+        if (!colour.isValid())
+            unknownWord(QStringLiteral("colour"), name);
+        palette.push_back({colour.red(), colour.green(), colour.blue()});
     }
     QCOMPARE(colour::failures(palette), fails);
 }

@@ -20,7 +20,6 @@
 
 #include <QTest>
 #include <cmath>
-#include <functional>
 #include <utility>
 
 namespace {
@@ -172,34 +171,33 @@ void RulesTest::games() {
     if (has("over") || has("unreadable"))
         fake.opening = has("over") ? SeasonOpening::CareerOver : SeasonOpening::NotRead;
     int late = 0;
-    const std::function<void(const QString&)> play = [&](const QString& line) {
-        for (const auto& [name, value] : tableLine(line)) { // `new` is a word
-            const QString step = name.isEmpty() ? value : name;
-            if (step == u"snap") {
-                for (const QString& playType : value.split(u','))
-                    random.push(playTypeDraw(playTypeNamed(playType)));
+    for (const auto& [name, value] : tableLine(steps)) { // `new` is a word
+        const QString step = name.isEmpty() ? value : name;
+        if (step == u"snap") {
+            for (const QString& playType : value.split(u','))
+                random.push(playTypeDraw(playTypeNamed(playType)));
+            game.press();
+        } else if (step == u"throw") {
+            push(random, value);
+            game.press(std::exchange(late, 0));
+        } else if (step == u"ticks") {
+            for (int i = tableInt(value); i > 0; --i)
+                game.tick();
+        } else if (step == u"misses") { // Short, Long, Short... each thrown at meter 0
+            for (int i = 0; i < tableInt(value); ++i) {
+                random.push(playTypeDraw(i % 2 ? PlayType::Long : PlayType::Short));
                 game.press();
-            } else if (step == u"throw") {
-                push(random, value);
+                random.push(0.9);
                 game.press(std::exchange(late, 0));
-            } else if (step == u"ticks") {
-                for (int i = tableInt(value); i > 0; --i)
-                    game.tick();
-            } else if (step == u"misses") {
-                QString misses;
-                for (int i = 0; i < tableInt(value); ++i)
-                    misses += i % 2 ? " snap=Long throw=0.9" : " snap=Short throw=0.9";
-                play(misses);
-            } else if (step == u"late") {
-                late = tableInt(value);
-            } else if (step == u"new") {
-                game.newGame();
-            } else {
-                unknownWord(QStringLiteral("step"), step);
             }
+        } else if (step == u"late") {
+            late = tableInt(value);
+        } else if (step == u"new") {
+            game.newGame();
+        } else {
+            unknownWord(QStringLiteral("step"), step);
         }
-    };
-    play(steps);
+    }
     const MainView v = game.view();
     const QString button =
         v.buttonCaption + (v.buttonEnabled ? QString() : " disabled: " + v.buttonToolTip);

@@ -107,9 +107,8 @@ Triple lab(const ChartColour& c, const Matrix& simulation) {
     const Triple xyz = times({0.4124564, 0.3575761, 0.1804375, 0.2126729, 0.7151522, 0.0721750,
                               0.0193339, 0.1191920, 0.9503041},
                              rgb);
-    const Triple white{0.95047, 1.0, 1.08883};
-    const auto f = [&xyz, &white](std::size_t i) { // the cube root, straightened below (6/29)³
-        const double t = xyz[i] / white[i];
+    const auto f = [&xyz](std::size_t i) { // of the D65 white's share, straight below (6/29)³
+        const double t = xyz[i] / Triple{0.95047, 1.0, 1.08883}[i];
         return t > 216.0 / 24389 ? std::cbrt(t) : t * 841 / 108 + 4.0 / 29;
     };
     return {116 * f(1) - 16, 500 * (f(0) - f(1)), 200 * (f(1) - f(2))};
@@ -117,9 +116,8 @@ Triple lab(const ChartColour& c, const Matrix& simulation) {
 
 // The WCAG 2.1 contrast of a colour against the chart's background.
 double contrast(const ChartColour& c) {
-    const auto luminance = [](const ChartColour& of) {
-        const Triple rgb = linearRgb(of, 0.03928);
-        return 0.2126 * rgb[0] + 0.7152 * rgb[1] + 0.0722 * rgb[2];
+    const auto luminance = [](const ChartColour& of) { // a matrix of one row
+        return times({0.2126, 0.7152, 0.0722}, linearRgb(of, 0.03928))[0];
     };
     const auto [darker, lighter] = std::minmax({luminance(c), luminance(ChartBackground)});
     return (lighter + 0.05) / (darker + 0.05);
@@ -209,11 +207,11 @@ void ViewsTest::anUnreadableCareerWritesNoPage() {
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("gdk.html"));
     write(page, "<p>an earlier page</p>");
-    const QByteArray fill = QByteArray::fromHex(content.section(u'*', 1).toLatin1());
+    const QByteArray fill = QByteArray::fromHex(content.section(u'*', 1).toLatin1()); // N*XX
     if (content == u"dir")
         QVERIFY(QDir(dir.path()).mkdir(file));
     else if (fill.size() == 1)
-        write(dir.filePath(file), QByteArray(tableInt(content.section(u'*', 0, 0)), fill[0]));
+        write(dir.filePath(file), fill.repeated(tableInt(content.section(u'*', 0, 0))));
     else
         unknownWord(QStringLiteral("content"), content);
     RecordingMessenger messenger;
@@ -241,12 +239,11 @@ void ViewsTest::passTypes() {
     const QByteArray prepared = twoSeasonsOfPlayTypes();
     const QList<QByteArray> bytes{
         prepared, prepared + encodeSeason({.number = 3, .games = 17}), {}};
-    const qsizetype kind =
-        tableChoice({"prepared", "damaged", "empty", "unreadable"}, QStringLiteral("file"), file);
-    if (kind == 3)
+    if (file == u"unreadable")
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("gdk.dat")));
     else
-        write(career.seasonsPath(), bytes[kind]);
+        write(career.seasonsPath(),
+              bytes[tableChoice({"prepared", "damaged", "empty"}, QStringLiteral("file"), file)]);
     const PeekedSeasons peeked = career.peekSeasons();
     PlayTypesWindow window(peeked, point);
     window.show();
@@ -254,8 +251,8 @@ void ViewsTest::passTypes() {
     // nothing to plot.
     QString shown = ratingTrendDescription(ratingTrend(peeked.seasons, peeked.note), point);
     auto* spans = window.findChild<QComboBox*>(QStringLiteral("cboSpan"));
-    const auto* note = window.findChild<QLabel*>(QStringLiteral("lblNote"));
-    if (span == u"note" && note->isVisibleTo(&window))
+    if (const auto* note = window.findChild<QLabel*>(QStringLiteral("lblNote"));
+        span == u"note" && note->isVisibleTo(&window))
         shown = note->text();
     if (span != u"note" && span != u"chart") {
         spans->setCurrentIndex(spans->findData(tableInt(span)));

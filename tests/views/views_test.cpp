@@ -79,29 +79,23 @@ namespace colour {
 using Triple = std::array<double, 3>;
 using Matrix = std::array<double, 9>; // by rows
 
-const std::pair<const char*, Matrix> visions[] = {
-    {"normal", {1, 0, 0, 0, 1, 0, 0, 0, 1}},
-    {"deuteranopia",
-     {0.367322, 0.860646, -0.227968, 0.280085, 0.672501, 0.047413, -0.011820, 0.042940, 0.968881}},
-    {"protanopia",
-     {0.152286, 1.052583, -0.204868, 0.114503, 0.786281, 0.099216, -0.003882, -0.048116, 1.051998}},
-};
-
 Triple times(const Matrix& m, const Triple& v) {
     return {m[0] * v[0] + m[1] * v[1] + m[2] * v[2], m[3] * v[0] + m[4] * v[1] + m[5] * v[2],
             m[6] * v[0] + m[7] * v[1] + m[8] * v[2]};
 }
 
-// Each component from 0 to 1 in linear light; sRGB bends at 0.04045, WCAG 2.1 at 0.03928.
-Triple linearRgb(const ChartColour& c, double knee) {
+// Each component from 0 to 1 in linear light. sRGB bends at 0.04045 and WCAG 2.1 at 0.03928:
+// no component of 0 to 255 lies between.
+Triple linearRgb(const ChartColour& c) {
     Triple rgb{c.red / 255.0, c.green / 255.0, c.blue / 255.0};
     for (double& x : rgb)
-        x = x <= knee ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        x = x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
     return rgb;
 }
 
+// The colour in CIELAB as the eyes of `simulation` see it.
 Triple lab(const ChartColour& c, const Matrix& simulation) {
-    Triple rgb = times(simulation, linearRgb(c, 0.04045));
+    Triple rgb = times(simulation, linearRgb(c));
     for (double& x : rgb)
         x = std::clamp(x, 0.0, 1.0);
     const Triple xyz = times({0.4124564, 0.3575761, 0.1804375, 0.2126729, 0.7151522, 0.0721750,
@@ -114,30 +108,36 @@ Triple lab(const ChartColour& c, const Matrix& simulation) {
     return {116 * f(1) - 16, 500 * (f(0) - f(1)), 200 * (f(1) - f(2))};
 }
 
-// The WCAG 2.1 contrast of a colour against the chart's background.
-double contrast(const ChartColour& c) {
-    const auto luminance = [](const ChartColour& of) { // a matrix of one row
-        return times({0.2126, 0.7152, 0.0722}, linearRgb(of, 0.03928))[0];
-    };
-    const auto [darker, lighter] = std::minmax({luminance(c), luminance(ChartBackground)});
-    return (lighter + 0.05) / (darker + 0.05);
-}
-
-// The rules the colours break, by their places from 1: two colours closer than ΔE76 25.
+// The rules the colours break, by their places from 1: two colours closer than ΔE76 25 to
+// some eyes, or a colour below 3:1 contrast with the chart's background.
 QString failures(const std::vector<ChartColour>& colours) {
-    QStringList broken;
-    const auto apart = [](const Triple& a, const Triple& b) {
-        return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]) >= 25;
+    const std::pair<const char*, Matrix> visions[] = {
+        {"normal", {1, 0, 0, 0, 1, 0, 0, 0, 1}},
+        {"deuteranopia",
+         {0.367322, 0.860646, -0.227968, 0.280085, 0.672501, 0.047413, -0.011820, 0.042940,
+          0.968881}},
+        {"protanopia",
+         {0.152286, 1.052583, -0.204868, 0.114503, 0.786281, 0.099216, -0.003882, -0.048116,
+          1.051998}},
     };
+    QStringList broken;
     for (const auto& [vision, simulation] : visions)
         for (std::size_t i = 0; i < colours.size(); ++i)
-            for (std::size_t j = i + 1; j < colours.size(); ++j)
-                if (!apart(lab(colours[i], simulation), lab(colours[j], simulation)))
+            for (std::size_t j = i + 1; j < colours.size(); ++j) {
+                const Triple a = lab(colours[i], simulation), b = lab(colours[j], simulation);
+                if (std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]) < 25)
                     broken << QString::fromLatin1(vision) +
                                   QStringLiteral(" %1-%2").arg(i + 1).arg(j + 1);
-    for (std::size_t i = 0; i < colours.size(); ++i)
-        if (contrast(colours[i]) < 3)
+            }
+    const auto luminance = [](const ChartColour& c) { // a matrix of one row
+        return times({0.2126, 0.7152, 0.0722}, linearRgb(c))[0] + 0.05;
+    };
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        const auto [darker, lighter] =
+            std::minmax({luminance(colours[i]), luminance(ChartBackground)});
+        if (lighter / darker < 3)
             broken << QStringLiteral("contrast %1").arg(i + 1);
+    }
     return broken.join(QStringLiteral("; "));
 }
 

@@ -250,9 +250,9 @@ void ViewsTest::passTypes() {
     // The chart as read aloud; the note stands above the table, or in place of a chart with
     // nothing to plot.
     QString shown = ratingTrendDescription(ratingTrend(peeked.seasons, peeked.note), point);
+    const auto* note = window.findChild<QLabel*>(QStringLiteral("lblNote"));
     auto* spans = window.findChild<QComboBox*>(QStringLiteral("cboSpan"));
-    if (const auto* note = window.findChild<QLabel*>(QStringLiteral("lblNote"));
-        span == u"note" && note->isVisibleTo(&window))
+    if (span == u"note" && note->isVisibleTo(&window))
         shown = note->text();
     if (span != u"note" && span != u"chart") {
         spans->setCurrentIndex(spans->findData(tableInt(span)));

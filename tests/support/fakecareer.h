@@ -18,11 +18,10 @@ public:
         }
         return opening;
     }
-    bool saveStats(const GameState& state) override {
+    bool saveStats(const GameState&) override {
         calls << QStringLiteral("save");
         if (!keeps)
             return false;
-        savedAttempts = state.game.attempts;
         ++saved;
         return true;
     }
@@ -33,12 +32,11 @@ public:
     void clearCareer() override { calls << QStringLiteral("clear"); }
 
     QStringList calls;
-    int seasonNumber = 1;
-    int gamesBefore = 0;
+    int seasonNumber = 2; // a second season, three games into it
+    int gamesBefore = 3;
     bool ready = true; // false: New Game is refused before anything else
     SeasonOpening opening = SeasonOpening::Open;
     bool recordFalls = false;
     bool keeps = true; // false: every save fails
     int saved = 0;
-    int savedAttempts = 0;
 };

@@ -4,20 +4,13 @@
 #include "play/playtype.h"
 #include "support/datatable.h"
 
+#include <array>
 #include <cstdint>
 
-// The random draw that picks `playType` at a snap.
+// The random draw that picks `playType` (Short, Medium, Long or Blitz) at a snap.
 inline double playTypeDraw(std::int16_t playType) {
-    switch (playType) {
-    case PlayType::Long:
-        return 0.0;
-    case PlayType::Short:
-        return 50.0 / 99;
-    case PlayType::Medium:
-        return 80.0 / 99;
-    default:
-        return 0.99999;
-    }
+    return std::array{50.0 / 99, 80.0 / 99, 0.0, 0.99999}.at(
+        std::size_t(playType - PlayType::Short));
 }
 
 // The play type a test names: Short, Medium, Long or Blitz.

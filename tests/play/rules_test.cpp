@@ -47,7 +47,11 @@ const QString point = QStringLiteral(".");
 // the yards of one completion (input: play type, meter), or the throws of one snap at meter 41
 // (input: play type, then the grade of each throw); a number text or passer rating.
 QString applied(const QString& rule, const QList<double>& in, RandomSource& random) {
-    const auto n = [&in](qsizetype i) { return static_cast<std::int64_t>(in.value(i)); };
+    const auto n = [&in](qsizetype i) {
+        if (i >= in.size()) // a row too short for its rule
+            unknownWord(QStringLiteral("input number"), QString::number(i + 1));
+        return static_cast<std::int64_t>(in[i]);
+    };
     GameState state;
     if (rule == u"drawrounded")
         return QString::number(drawRounded(random, int(n(0))));

@@ -202,18 +202,19 @@ void ViewsTest::anEmptyCareerExportsItsPinnedPage() {
 
 void ViewsTest::anUnreadableCareerWritesNoPage() {
     QFETCH(QString, file);
-    QFETCH(QString, content);
+    QFETCH(QString, holds);
+    QFETCH(QString, size);
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("gdk.html"));
     write(page, "<p>an earlier page</p>");
-    const QByteArray fill = QByteArray::fromHex(content.section(u'*', 1).toLatin1()); // N*XX
-    if (content == u"dir")
+    const QByteArray byte = QByteArray::fromHex(holds.toLatin1());
+    if (holds == u"directory")
         QVERIFY(QDir(dir.path()).mkdir(file));
-    else if (fill.size() == 1)
-        write(dir.filePath(file), fill.repeated(tableInt(content.section(u'*', 0, 0))));
+    else if (holds.size() == 2 && byte.size() == 1)
+        write(dir.filePath(file), byte.repeated(tableInt(size)));
     else
-        unknownWord(QStringLiteral("content"), content);
+        unknownWord(QStringLiteral("byte"), holds);
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
     const QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);

@@ -7,6 +7,7 @@
 
 #include "play/gamestate.h"
 #include "storage/filecareer.h"
+#include "storage/recordscodec.h"
 #include "storage/seasoncodec.h"
 #include "views/exportwriter.h"
 
@@ -54,7 +55,9 @@ Outcome perform(const QString& operation, int games, const QByteArray& point, in
     write(dir.filePath("gdk.dat"),
           encodeSeason(
               {.number = 1, .games = games, .total = season, .byType = {{{}, {}, {}, season}}}));
-    write(dir.filePath("gdk.rec"), QByteArray::fromHex("2c01").leftJustified(52, 0)); // 300 yards
+    CareerRecords records;
+    records.mostGameYards = 300;
+    write(dir.filePath("gdk.rec"), encodeRecords(records));
     write(dir.filePath("gdk.html"), "<p>the page of an earlier export</p>\r\n");
     RecordingMessenger messenger;
     FileCareer career(dir.path(), messenger);
